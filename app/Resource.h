@@ -1,0 +1,65 @@
+// Resource identifiers, colours and fixed sizes of the program's windows.
+#pragma once
+
+#include <cstdint>
+
+namespace nira {
+
+// Dialogs.
+constexpr int IDD_ABOUTBOX = 100;
+constexpr int IDD_MAIN = 102;
+
+// Strings and commands.
+constexpr int IDS_ABOUTBOX = 101;
+constexpr const char* kAboutItemText = "&About Nira...";
+constexpr unsigned IDM_ABOUTBOX = 0x0010;
+constexpr unsigned kSysCommandMask = 0xFFF0;
+
+// Icons.
+constexpr int IDR_MAINFRAME = 128;
+constexpr int IDI_PREV = 132;
+constexpr int IDI_NEXT = 133;
+
+// Controls.
+constexpr int IDC_STATIC = -1;
+constexpr int IDC_WORD = 1000;
+constexpr int IDC_MEANING_FA = 1001;
+constexpr int IDC_HEADWORD = 1002;
+constexpr int IDC_MEANING_EN = 1003;
+constexpr int IDC_PREV = 1004;
+constexpr int IDC_NEXT = 1005;
+constexpr int IDC_ABOUT_TEXT = 1006;
+
+// Colours as 0x00BBGGRR.
+using COLORREF = uint32_t;
+constexpr COLORREF kPaneBackground = 0x00F7F7F7;
+constexpr COLORREF kPaneText = 0x00800000;
+constexpr COLORREF kPaneFrame = 0x00404040;
+
+// Texts of the windows.
+constexpr const char* kMainCaption = "Nira فرهنگ لغت انگليسى";
+constexpr const char* kWordLabel = "Word : ";
+constexpr const char* kHeadwordTemplateText = "Static";
+constexpr const char* kAboutCaption = "About Nira";
+constexpr const char* kAboutTitle = "Nira v1.2  فرهنگ لغت انگليسى";
+constexpr const char* kAboutOk = "خوب";
+constexpr const char* kMessageBoxCaption = "Nira";
+
+// Version fields shown by --version and the About box.
+constexpr const char* kFileVersion = "1, 0, 0, 1";
+constexpr const char* kFileDescription = "Nira MFC Application";
+constexpr const char* kInternalName = "Nira";
+constexpr const char* kOriginalFilename = "Nira.EXE";
+constexpr const char* kProductName = "Nira Application";
+
+// Pane layout: the pane area starts 47 pixels below the client's top.
+constexpr int kPaneAreaTop = 47;
+constexpr int kPaneFontPixels = 16;
+constexpr const char* kPaneFontFace = "Tahoma";
+
+// Dialog units of 8-point "MS Sans Serif" at 96 dpi: 6 x 13 pixel base
+// units, so 1.5 px per horizontal and 1.625 px per vertical unit.
+constexpr int kBaseUnitX = 6;
+constexpr int kBaseUnitY = 13;
+
+}  // namespace nira
