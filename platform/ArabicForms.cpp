@@ -1,0 +1,125 @@
+#include "platform/ArabicForms.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace nira {
+namespace {
+
+struct UnitRange {
+    char16_t first;
+    char16_t last;
+};
+
+template <std::size_t N>
+bool InRanges(const UnitRange (&ranges)[N], char16_t unit)
+{
+    return std::any_of(std::begin(ranges), std::end(ranges),
+                       [unit](const UnitRange& r) { return unit >= r.first && unit <= r.last; });
+}
+
+const UnitRange kLetterRanges[] = {
+    {0x0620, 0x064A}, {0x066E, 0x066F}, {0x0671, 0x06D3}, {0x06D5, 0x06D5},
+    {0x06E5, 0x06E6}, {0x06EE, 0x06EF}, {0x06FA, 0x06FC}, {0x06FF, 0x06FF},
+    {0x0750, 0x077F}, {0x0870, 0x0887}, {0x0889, 0x088E}, {0x08A0, 0x08C9},
+    {0xFB50, 0xFBB1}, {0xFBD3, 0xFD3D}, {0xFD50, 0xFDC7}, {0xFDF0, 0xFDFB},
+    {0xFE80, 0xFEFC},
+};
+
+const UnitRange kMarkRanges[] = {
+    {0x0610, 0x061A}, {0x064B, 0x065F}, {0x0670, 0x0670}, {0x06D6, 0x06DC},
+    {0x06DF, 0x06E4}, {0x06E7, 0x06E8}, {0x06EA, 0x06ED}, {0x08CA, 0x08E1},
+    {0x08E3, 0x08FF},
+};
+
+// Presentation forms whose compatibility decomposition is one letter that
+// the code page has; consecutive forms of one letter share a row.
+struct FormRun {
+    char16_t first;
+    char16_t last;
+    char16_t base;
+};
+
+const FormRun kFormRuns[] = {
+    {0xFB56, 0xFB59, 0x067E},  // peh
+    {0xFB66, 0xFB69, 0x0679},  // tteh
+    {0xFB7A, 0xFB7D, 0x0686},  // tcheh
+    {0xFB88, 0xFB89, 0x0688},  // ddal
+    {0xFB8A, 0xFB8B, 0x0698},  // jeh
+    {0xFB8C, 0xFB8D, 0x0691},  // rreh
+    {0xFB8E, 0xFB91, 0x06A9},  // keheh
+    {0xFB92, 0xFB95, 0x06AF},  // gaf
+    {0xFB9E, 0xFB9F, 0x06BA},  // noon ghunna
+    {0xFBA6, 0xFBA9, 0x06C1},  // heh goal
+    {0xFBAA, 0xFBAD, 0x06BE},  // heh doachashmee
+    {0xFBAE, 0xFBAF, 0x06D2},  // yeh barree
+    {0xFBE8, 0xFBE9, 0x0649},  // alef maksura
+    {0xFBFC, 0xFBFF, 0x06CC},  // farsi yeh
+    {0xFE80, 0xFE80, 0x0621},  // hamza
+    {0xFE81, 0xFE82, 0x0622},  // alef with madda above
+    {0xFE83, 0xFE84, 0x0623},  // alef with hamza above
+    {0xFE85, 0xFE86, 0x0624},  // waw with hamza above
+    {0xFE87, 0xFE88, 0x0625},  // alef with hamza below
+    {0xFE89, 0xFE8C, 0x0626},  // yeh with hamza above
+    {0xFE8D, 0xFE8E, 0x0627},  // alef
+    {0xFE8F, 0xFE92, 0x0628},  // beh
+    {0xFE93, 0xFE94, 0x0629},  // teh marbuta
+    {0xFE95, 0xFE98, 0x062A},  // teh
+    {0xFE99, 0xFE9C, 0x062B},  // theh
+    {0xFE9D, 0xFEA0, 0x062C},  // jeem
+    {0xFEA1, 0xFEA4, 0x062D},  // hah
+    {0xFEA5, 0xFEA8, 0x062E},  // khah
+    {0xFEA9, 0xFEAA, 0x062F},  // dal
+    {0xFEAB, 0xFEAC, 0x0630},  // thal
+    {0xFEAD, 0xFEAE, 0x0631},  // reh
+    {0xFEAF, 0xFEB0, 0x0632},  // zain
+    {0xFEB1, 0xFEB4, 0x0633},  // seen
+    {0xFEB5, 0xFEB8, 0x0634},  // sheen
+    {0xFEB9, 0xFEBC, 0x0635},  // sad
+    {0xFEBD, 0xFEC0, 0x0636},  // dad
+    {0xFEC1, 0xFEC4, 0x0637},  // tah
+    {0xFEC5, 0xFEC8, 0x0638},  // zah
+    {0xFEC9, 0xFECC, 0x0639},  // ain
+    {0xFECD, 0xFED0, 0x063A},  // ghain
+    {0xFED1, 0xFED4, 0x0641},  // feh
+    {0xFED5, 0xFED8, 0x0642},  // qaf
+    {0xFED9, 0xFEDC, 0x0643},  // kaf
+    {0xFEDD, 0xFEE0, 0x0644},  // lam
+    {0xFEE1, 0xFEE4, 0x0645},  // meem
+    {0xFEE5, 0xFEE8, 0x0646},  // noon
+    {0xFEE9, 0xFEEC, 0x0647},  // heh
+    {0xFEED, 0xFEEE, 0x0648},  // waw
+    {0xFEEF, 0xFEF0, 0x0649},  // alef maksura
+    {0xFEF1, 0xFEF4, 0x064A},  // yeh
+};
+
+const FormRun* FindFormRun(char16_t unit)
+{
+    const FormRun* end = std::end(kFormRuns);
+    const FormRun* run = std::lower_bound(
+        std::begin(kFormRuns), end, unit,
+        [](const FormRun& r, char16_t u) { return r.last < u; });
+    if (run == end || unit < run->first)
+        return nullptr;
+    return run;
+}
+
+}  // namespace
+
+bool IsArabicScriptLetter(char16_t unit)
+{
+    return InRanges(kLetterRanges, unit);
+}
+
+bool IsArabicMark(char16_t unit)
+{
+    return InRanges(kMarkRanges, unit);
+}
+
+char16_t PresentationFormBase(char16_t unit)
+{
+    const FormRun* run = FindFormRun(unit);
+    return run ? run->base : char16_t{0};
+}
+
+}  // namespace nira
