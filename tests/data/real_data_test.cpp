@@ -1,0 +1,171 @@
+// The built data files against the program's generated constants: every
+// headword is found where it stands, the buckets cover each file, and the
+// command line answers as the window would.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "NiraEdition.h"
+#include "dict/Collation.h"
+#include "dict/Lookup.h"
+#include "digest/Md5.h"
+#include "platform/Cp1256.h"
+#include "platform/DataFolder.h"
+
+namespace nira {
+namespace {
+
+std::string DataDir() {
+    const char* dir = std::getenv("NIRA_DATA_DIR");
+    return dir != nullptr ? dir : ".";
+}
+
+class RealData : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const DictionaryEdition& e = edition::kEdition;
+        m_dict = std::make_unique<Dictionary>();
+        m_dict->m_englishTable = e.persian.buckets;
+        m_dict->m_persianTable = e.english.buckets;
+        m_dict->m_scrambleKey = e.scrambleKey;
+        ASSERT_TRUE(m_dict->m_filePersian.Open(JoinPath(DataDir(), "persian"), e.persian.indexBase));
+        ASSERT_TRUE(m_dict->m_fileEnglish.Open(JoinPath(DataDir(), "english"), e.english.indexBase));
+    }
+
+    std::unique_ptr<Dictionary> m_dict;
+};
+
+TEST_F(RealData, DigestsMatchTheBuiltInOnes) {
+    EXPECT_EQ(CMd5::DigestOfFile(JoinPath(DataDir(), "persian")), edition::kDigestPersian);
+    EXPECT_EQ(CMd5::DigestOfFile(JoinPath(DataDir(), "english")), edition::kDigestEnglish);
+}
+
+TEST_F(RealData, EntryCountsAreTheHighestEntryNumbers) {
+    EXPECT_EQ(m_dict->m_filePersian.EntryCount(), edition::kHighestEntryPersian);
+    EXPECT_EQ(m_dict->m_fileEnglish.EntryCount(), edition::kHighestEntryEnglish);
+    EXPECT_GT(edition::kHighestEntryPersian, 140000);
+    EXPECT_GT(edition::kHighestEntryEnglish, 20000);
+    EXPECT_LT(edition::kHighestEntryEnglish, 30001);
+}
+
+// Each file's headwords stand in strictly ascending order, and the search
+// over the bucket of a headword's first byte ends on that very entry.
+void ExpectEveryHeadwordFound(const DictionaryFile& file, const Dictionary& dict) {
+    std::string previous;
+    for (int32_t k = 1; k <= file.EntryCount(); ++k) {
+        std::string headword;
+        {
+            auto entry = std::make_unique<unsigned char[]>(kEntryBufferSize);
+            auto& buffer = *reinterpret_cast<unsigned char(*)[kEntryBufferSize]>(entry.get());
+            ReadEntry(file, k, buffer);
+            headword = reinterpret_cast<const char*>(buffer);
+        }
+        ASSERT_FALSE(headword.empty()) << "entry " << k;
+        const auto* h = reinterpret_cast<const unsigned char*>(headword.c_str());
+        if (k > 1) {
+            ASSERT_EQ(CompareHeadword(reinterpret_cast<const unsigned char*>(previous.c_str()), h), -1)
+                << "entry " << k;
+        }
+        LookupState state;
+        ChooseLetterBucket(h[0], state, dict);
+        int32_t current = 0;
+        ASSERT_EQ(SearchEntry(h, file, state.m_first, state.m_last, current), 0) << "entry " << k;
+        ASSERT_EQ(current, k);
+        previous = headword;
+    }
+}
+
+TEST_F(RealData, EveryEnglishHeadwordIsFoundInItsBucket) {
+    ExpectEveryHeadwordFound(m_dict->m_filePersian, *m_dict);
+}
+
+TEST_F(RealData, EveryPersianHeadwordIsFoundInItsBucket) {
+    ExpectEveryHeadwordFound(m_dict->m_fileEnglish, *m_dict);
+}
+
+// Runs `nira lookup` with the given arguments and returns what it printed.
+std::string RunNira(const std::string& arguments, const std::string& prefix = "") {
+    const char* bin = std::getenv("NIRA_BIN");
+    if (bin == nullptr) return "";
+    const std::string command = "{ " + prefix + "'" + bin + "' " + arguments + "; } 2>&1";
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return "";
+    std::array<char, 4096> chunk;
+    std::size_t n;
+    while ((n = fread(chunk.data(), 1, chunk.size(), pipe)) > 0) output.append(chunk.data(), n);
+    pclose(pipe);
+    return output;
+}
+
+TEST(CommandLine, LookupAnswersAsTheWindowShows) {
+    ASSERT_NE(std::getenv("NIRA_BIN"), nullptr);
+    const std::string book = RunNira("lookup book");
+    EXPECT_EQ(book.rfind("book\n[fa]\n", 0), 0u) << book;
+    EXPECT_NE(book.find("کتاب"), std::string::npos) << book;
+    EXPECT_NE(book.find("\n[en]\n1- (n.) "), std::string::npos) << book;
+    EXPECT_NE(book.find("\n2- "), std::string::npos) << book;
+
+    const std::string water = RunNira("lookup آب");
+    EXPECT_EQ(water.rfind("آب\n[en]\n", 0), 0u) << water;
+    EXPECT_GT(water.size(), std::string("آب\n[en]\n").size() + 3);
+}
+
+TEST(CommandLine, MissingWordShowsANeighbour) {
+    const std::string answer = RunNira("lookup bookx");
+    ASSERT_FALSE(answer.empty());
+    const std::string headword = answer.substr(0, answer.find('\n'));
+    EXPECT_EQ(headword.rfind("book", 0), 0u) << answer;
+    EXPECT_NE(headword, "bookx");
+}
+
+TEST(CommandLine, EmptyAndSpacesOnlyQueriesPrintNothing) {
+    EXPECT_EQ(RunNira("lookup '' '   '"), "\n");
+}
+
+TEST(CommandLine, BatchModeAnswersEachLine) {
+    const std::string answers = RunNira("lookup -", "printf 'book\\n\\ncat\\n' | ");
+    EXPECT_EQ(answers.rfind("book\n", 0), 0u) << answers;
+    EXPECT_NE(answers.find("\n\n\ncat\n"), std::string::npos) << answers;
+}
+
+TEST(CommandLine, InfoReportsBothChecksPassing) {
+    const std::string info = RunNira("info");
+    EXPECT_NE(info.find("persian:"), std::string::npos) << info;
+    EXPECT_NE(info.find("english:"), std::string::npos) << info;
+    std::size_t passed = 0;
+    for (std::size_t at = info.find("check:      passed"); at != std::string::npos;
+         at = info.find("check:      passed", at + 1)) {
+        ++passed;
+    }
+    EXPECT_EQ(passed, 2u) << info;
+}
+
+TEST(CommandLine, AlteredOrMissingDataFileIsRefusedWithItsName) {
+    char folder[] = "/tmp/nira-altered-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string dir = folder;
+    const std::string inDir = "env NIRA_DATA_DIR='" + dir + "' ";
+    ASSERT_EQ(std::system(("cp '" + JoinPath(DataDir(), "persian") + "' '" +
+                           JoinPath(DataDir(), "english") + "' '" + dir + "/'").c_str()), 0);
+    ASSERT_EQ(std::system(("printf 'x' | dd of='" + dir +
+                           "/english' bs=1 seek=100 conv=notrunc status=none").c_str()), 0);
+
+    const std::string altered = RunNira("lookup book; echo status=$?", inDir);
+    EXPECT_NE(altered.find(dir + "/english is not the data file"), std::string::npos) << altered;
+    EXPECT_NE(altered.find("status=1"), std::string::npos) << altered;
+
+    std::remove((dir + "/english").c_str());
+    const std::string missing = RunNira("lookup book; echo status=$?", inDir);
+    EXPECT_NE(missing.find(dir + "/english was not found."), std::string::npos) << missing;
+    EXPECT_NE(missing.find("status=1"), std::string::npos) << missing;
+    std::system(("rm -rf '" + dir + "'").c_str());
+}
+
+}  // namespace
+}  // namespace nira
