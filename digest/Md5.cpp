@@ -42,14 +42,27 @@ void StoreLittleEndian(uint32_t value, unsigned char* p)
         p[i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
-// The round function and message word of step i (0..63).
-uint32_t RoundFunction(int i, uint32_t b, uint32_t c, uint32_t d, int* word)
+// The four round functions of RFC 1321.
+struct RoundF { static uint32_t Apply(uint32_t b, uint32_t c, uint32_t d) { return (b & c) | (~b & d); } };
+struct RoundG { static uint32_t Apply(uint32_t b, uint32_t c, uint32_t d) { return (b & d) | (c & ~d); } };
+struct RoundH { static uint32_t Apply(uint32_t b, uint32_t c, uint32_t d) { return b ^ c ^ d; } };
+struct RoundI { static uint32_t Apply(uint32_t b, uint32_t c, uint32_t d) { return c ^ (b | ~d); } };
+
+// The 16 steps of one round: step i of the round takes message word
+// (first + stride * i) mod 16; a fixed round function lets the compiler
+// unroll the loop.
+template <typename Round>
+void RunRound(int round, int first, int stride, const uint32_t x[16], uint32_t& a, uint32_t& b,
+              uint32_t& c, uint32_t& d)
 {
-    switch (i / 16) {
-    case 0: *word = i; return (b & c) | (~b & d);
-    case 1: *word = (5 * i + 1) % 16; return (b & d) | (c & ~d);
-    case 2: *word = (3 * i + 5) % 16; return b ^ c ^ d;
-    default: *word = (7 * i) % 16; return c ^ (b | ~d);
+#pragma GCC unroll 16
+    for (int i = 0; i < 16; ++i) {
+        const int step = 16 * round + i;
+        const uint32_t sum = a + Round::Apply(b, c, d) + kSine[step] + x[(first + stride * i) % 16];
+        a = d;
+        d = c;
+        c = b;
+        b = b + RotateLeft(sum, kShift[round][i % 4]);
     }
 }
 
@@ -115,15 +128,10 @@ void CMd5::Transform(const unsigned char block[64])
         x[i] = LoadLittleEndian(block + 4 * i);
 
     uint32_t a = m_state[0], b = m_state[1], c = m_state[2], d = m_state[3];
-    for (int i = 0; i < 64; ++i) {
-        int word = 0;
-        const uint32_t f = RoundFunction(i, b, c, d, &word);
-        const uint32_t rotated = RotateLeft(a + f + kSine[i] + x[word], kShift[i / 16][i % 4]);
-        a = d;
-        d = c;
-        c = b;
-        b = b + rotated;
-    }
+    RunRound<RoundF>(0, 0, 1, x, a, b, c, d);
+    RunRound<RoundG>(1, 1, 5, x, a, b, c, d);
+    RunRound<RoundH>(2, 5, 3, x, a, b, c, d);
+    RunRound<RoundI>(3, 0, 7, x, a, b, c, d);
     m_state[0] += a;
     m_state[1] += b;
     m_state[2] += c;
