@@ -40,7 +40,11 @@ std::string ExecutableDir() {
 std::string FindDataFolder(const std::string& installDataDir) {
     const char* fromEnv = std::getenv("NIRA_DATA_DIR");
     if (fromEnv != nullptr && *fromEnv != '\0') return fromEnv;
-    const std::vector<std::string> candidates = {".", ExecutableDir(), installDataDir};
+    // <bin>/../share/nira keeps an installed copy working when its prefix
+    // was moved (cmake --install --prefix elsewhere).
+    const std::string exeDir = ExecutableDir();
+    const std::string besideExe = exeDir.empty() ? "" : JoinPath(exeDir, "../share/nira");
+    const std::vector<std::string> candidates = {".", exeDir, besideExe, installDataDir};
     for (const std::string& folder : candidates) {
         if (!folder.empty() && HoldsBothFiles(folder)) return folder;
     }

@@ -1,5 +1,7 @@
 // Where the data files are: $NIRA_DATA_DIR if set; the current folder if
-// both files are there; the executable's folder; the installed data folder.
+// both files are there; the executable's folder; share/nira beside the
+// executable's folder (an installed copy, wherever its prefix is); the
+// installed data folder.
 #pragma once
 
 #include <string>
