@@ -19,6 +19,10 @@ constexpr int kBreakBufferSize = 5000;     // a meaning being broken into lines
 constexpr int kPaneTextUnits = 4500;       // a meaning converted for a pane
 constexpr int kMaxPaneTextBytes = kPaneTextUnits - 1;
 
+// Stream buffer of a data file: every probe seeks, so a small buffer that
+// holds a headword or an index entry saves reading whole blocks per probe.
+constexpr int kStreamBufferSize = 128;
+
 // A query field longer than this keeps only its first 51 bytes.
 constexpr int kLongQueryUnits = 50;
 

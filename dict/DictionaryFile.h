@@ -33,6 +33,7 @@ private:
     std::FILE* m_stream = nullptr;
     int32_t m_indexBase = 0;
     int64_t m_size = 0;
+    char m_buffer[kStreamBufferSize];  // the stream's own buffer
 };
 
 // Reads entry k (1-based) into dest and appends a NUL; returns its length.
