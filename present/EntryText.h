@@ -23,7 +23,8 @@ void SplitEntry(const unsigned char* entry, int length,
 
 // Puts every numbered sense ("1-", "12-") on a line of its own with "\r\n"
 // and drops every other '-'. Works in place; the result is cut to
-// kMaxPaneTextBytes.
+// kMaxPaneTextBytes, and may be longer than the input, so text must lie in
+// a buffer of at least kPaneTextUnits bytes.
 void BreakSenses(unsigned char* text);
 
 // What one entry shows. A pane's text is valid only when its flag is set;
