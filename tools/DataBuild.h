@@ -1,0 +1,23 @@
+// The whole data build: sources and WordNet in, the two data files and the
+// generated header out, the counts reported.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+namespace nira::datatool {
+
+struct DataBuildPaths {
+    std::string sources;     // folder of the word lists
+    std::string wordNet;     // WordNet 3.0 dict folder
+    std::string welcome;     // res/welcome-fa.txt (UTF-8)
+    std::string about;       // res/about.txt (UTF-8)
+    std::string dataDir;     // where "persian" and "english" are written
+    std::string header;      // the generated NiraEdition.h
+};
+
+// Runs the build; throws std::runtime_error with a message for the user
+// (a missing source names its file). Writes the counts to report.
+void RunDataBuild(const DataBuildPaths& paths, std::ostream& report);
+
+}  // namespace nira::datatool

@@ -1,0 +1,227 @@
+#include "tools/PersianText.h"
+
+#include <algorithm>
+
+#include "dict/Constants.h"
+#include "platform/ArabicForms.h"
+#include "platform/Cp1256.h"
+#include "tools/CodePageText.h"
+
+namespace nira::datatool {
+namespace {
+
+constexpr char16_t kZwnj = 0x200C;
+constexpr char16_t kPersianYeh = 0x06CC;
+constexpr char16_t kKeheh = 0x06A9;
+constexpr char16_t kHeh = 0x0647;
+constexpr char16_t kAlef = 0x0627;
+constexpr char16_t kWaw = 0x0648;
+constexpr char16_t kTehMarbuta = 0x0629;
+constexpr char16_t kEllipsis = 0x2026;
+
+struct LookAlike {
+    char16_t unit;
+    char16_t letter;
+};
+
+// Letters of other Arabic-script languages that a Persian reader writes
+// with the Persian letter they look like; the code page has some of them
+// (ہ 0xC0, ے 0xFF, ھ 0xAA) but a query typed in Persian never holds them.
+constexpr LookAlike kLookAlikes[] = {
+    {0x0643, kKeheh},       {0x0649, kPersianYeh},  {0x064A, kPersianYeh},
+    {0x0671, kAlef},        {0x0672, kAlef},        {0x0673, kAlef},
+    {0x06AA, kKeheh},       {0x06AB, kKeheh},       {0x06AC, kKeheh},
+    {0x06AD, kKeheh},       {0x06AE, kKeheh},       {0x06BE, kHeh},
+    {0x06C0, kHeh},         {0x06C1, kHeh},         {0x06C2, kHeh},
+    {0x06C3, kTehMarbuta},  {0x06C4, kWaw},         {0x06C5, kWaw},
+    {0x06C6, kWaw},         {0x06C7, kWaw},         {0x06C8, kWaw},
+    {0x06C9, kWaw},         {0x06CA, kWaw},         {0x06CB, kWaw},
+    {0x06CD, kPersianYeh},  {0x06CE, kPersianYeh},  {0x06CF, kWaw},
+    {0x06D0, kPersianYeh},  {0x06D1, kPersianYeh},  {0x06D2, kPersianYeh},
+    {0x06D3, kPersianYeh},  {0x06D5, kHeh},
+};
+
+bool IsDiacritic(char16_t unit) { return unit >= 0x064B && unit <= 0x0652; }
+
+bool IsInvisible(char16_t unit) {
+    return unit == 0x0640 ||                      // tatweel: stretching only
+           unit == 0x200D || unit == 0x200E || unit == 0x200F ||
+           (unit >= 0x202A && unit <= 0x202E) ||
+           (unit >= 0x2066 && unit <= 0x2069) || unit == 0xFEFF;
+}
+
+bool IsSpace(char16_t unit) {
+    return unit == ' ' || unit == '\t' || unit == 0xA0 ||
+           (unit >= 0x2000 && unit <= 0x200A) || unit == 0x202F || unit == 0x3000;
+}
+
+bool IsSeparator(char16_t unit) {
+    return unit == 0x060C || unit == ',' || unit == '.' || unit == 0x066C ||
+           unit == ';' || unit == 0x061B || unit == ':' || unit == 0x06D4;
+}
+
+// "رویارویی - مواجهه": a hyphen with a space beside it lists words; one
+// between two letters joins a compound (هند-ایرانی).
+bool IsSpacedHyphen(const std::u16string& text, std::size_t i) {
+    return text[i] == '-' && ((i > 0 && IsSpace(text[i - 1])) ||
+                              (i + 1 < text.size() && IsSpace(text[i + 1])));
+}
+
+bool IsDigit(char16_t unit) {
+    return (unit >= '0' && unit <= '9') || (unit >= 0x0660 && unit <= 0x0669) ||
+           (unit >= 0x06F0 && unit <= 0x06F9);
+}
+
+bool IsAsciiLetter(char16_t unit) {
+    return (unit >= 'a' && unit <= 'z') || (unit >= 'A' && unit <= 'Z');
+}
+
+// What may stand at either end of a word: a letter, a digit, or a mark
+// that rides on the letter before it.
+bool IsWordCharacter(char16_t unit) {
+    return IsArabicScriptLetter(unit) || IsArabicMark(unit) || IsDigit(unit) ||
+           IsAsciiLetter(unit);
+}
+
+bool HasEllipsis(const std::u16string& text) {
+    return text.find(kEllipsis) != std::u16string::npos ||
+           text.find(u"..") != std::u16string::npos;
+}
+
+bool HasArabicLetter(const std::u16string& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char16_t u) { return IsArabicScriptLetter(u); });
+}
+
+bool AllHaveBytes(const std::u16string& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char16_t u) { return HasCodePageByte(u); });
+}
+
+std::string ToBytes(const std::u16string& text) {
+    std::string bytes(text.size(), '\0');
+    const std::size_t n = WideToCp1256(text.data(), text.size(),
+                                       reinterpret_cast<unsigned char*>(bytes.data()),
+                                       bytes.size());
+    bytes.resize(n);
+    return bytes;
+}
+
+// Spaces and ZWNJs between words: one space wins over any ZWNJ next to it,
+// a ZWNJ stands only between two non-space characters.
+std::u16string CollapseGaps(const std::u16string& text) {
+    std::u16string out;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] != ' ' && text[i] != kZwnj) {
+            out.push_back(text[i++]);
+            continue;
+        }
+        bool space = false;
+        while (i < text.size() && (text[i] == ' ' || text[i] == kZwnj)) {
+            space = space || text[i] == ' ';
+            ++i;
+        }
+        if (out.empty() || i == text.size()) continue;
+        out.push_back(space ? u' ' : kZwnj);
+    }
+    return out;
+}
+
+std::u16string TrimToWord(const std::u16string& text) {
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && !IsWordCharacter(text[first])) ++first;
+    while (last > first && !IsWordCharacter(text[last - 1])) --last;
+    return text.substr(first, last - first);
+}
+
+}  // namespace
+
+std::vector<std::u16string> SplitLemma(const std::u16string& lemma) {
+    const std::u16string& text = lemma;
+    const bool pattern = HasEllipsis(text);
+    std::vector<std::u16string> pieces(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        const bool dot = unit == '.' || unit == 0x06D4;
+        if ((IsSeparator(unit) && !(pattern && dot)) || IsSpacedHyphen(text, i)) {
+            pieces.emplace_back();
+        } else {
+            pieces.back().push_back(unit);
+        }
+    }
+    return pieces;
+}
+
+char16_t PersianLetterFor(char16_t unit) {
+    if (IsInvisible(unit)) return 0;
+    if (unit == 0x200B) return kZwnj;  // a zero-width space stands for a ZWNJ
+    if (IsSpace(unit)) return ' ';
+    if (IsArabicMark(unit) && !IsDiacritic(unit)) return 0;
+    if (const char16_t base = PresentationFormBase(unit); base != 0) unit = base;
+    for (const LookAlike& l : kLookAlikes) {
+        if (l.unit == unit) return l.letter;
+    }
+    return unit;
+}
+
+std::u16string NormalizePersian(const std::u16string& piece) {
+    std::u16string mapped;
+    mapped.reserve(piece.size());
+    for (char16_t unit : piece) {
+        if (unit == kEllipsis) {
+            mapped += u"...";
+            continue;
+        }
+        if (unit == '_') {  // "میدان_اروپا": a word separator of wiki titles
+            mapped.push_back(u' ');
+            continue;
+        }
+        if (const char16_t letter = PersianLetterFor(unit); letter != 0) mapped.push_back(letter);
+    }
+    return CollapseGaps(TrimToWord(CollapseGaps(mapped)));
+}
+
+std::optional<std::string> PersianHeadwordBytes(const std::u16string& normalized) {
+    if (HasEllipsis(normalized)) return std::nullopt;
+    std::u16string plain;
+    for (char16_t unit : normalized) {
+        if (!IsDiacritic(unit)) plain.push_back(unit);
+    }
+    plain = CollapseGaps(TrimToWord(plain));
+    if (!HasArabicLetter(plain) || !AllHaveBytes(plain)) return std::nullopt;
+    std::string bytes = ToBytes(plain);
+    std::replace(bytes.begin(), bytes.end(), static_cast<char>(kMeaningKeheh),
+                 static_cast<char>(kHeadwordKaf));
+    if (bytes.size() > static_cast<std::size_t>(kMaxHeadwordBytes)) return std::nullopt;
+    if (static_cast<unsigned char>(bytes[0]) < 0x80) return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::string> PersianMeaningBytes(const std::u16string& normalized) {
+    if (!HasArabicLetter(normalized) || !AllHaveBytes(normalized)) return std::nullopt;
+    std::string bytes = ToBytes(normalized);
+    HyphensToEnDash(bytes);
+    return bytes;
+}
+
+std::vector<PersianWord> PersianWordsOfLemma(const std::u16string& lemma, std::size_t* dropped) {
+    std::vector<PersianWord> words;
+    for (const std::u16string& piece : SplitLemma(lemma)) {
+        const std::u16string normalized = NormalizePersian(piece);
+        std::optional<std::string> meaning = PersianMeaningBytes(normalized);
+        if (!meaning) {
+            if (dropped != nullptr && !normalized.empty()) ++*dropped;
+            continue;
+        }
+        std::optional<std::string> headword = PersianHeadwordBytes(normalized);
+        words.push_back({headword.value_or(std::string()), std::move(*meaning)});
+    }
+    return words;
+}
+
+std::vector<PersianWord> PersianWordsOfLemma(const std::string& utf8, std::size_t* dropped) {
+    return PersianWordsOfLemma(Utf8ToUtf16(utf8), dropped);
+}
+
+}  // namespace nira::datatool

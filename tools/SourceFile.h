@@ -1,0 +1,23 @@
+// Reading the build's input files whole; a missing one stops the build
+// with its name.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace nira::datatool {
+
+// The file's bytes. Throws std::runtime_error("missing source file: PATH")
+// when it cannot be opened.
+std::string ReadWholeFile(const std::string& path);
+
+// Its lines without their line ends ("\n" or "\r\n").
+std::vector<std::string> SplitLines(const std::string& text);
+
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+// Writes bytes to path through a temporary file renamed over it; throws
+// std::runtime_error on failure.
+void WriteWholeFile(const std::string& path, const std::string& bytes);
+
+}  // namespace nira::datatool
