@@ -127,6 +127,11 @@ std::u16string CollapseGaps(const std::u16string& text) {
     return out;
 }
 
+bool HoldsSomething(const std::u16string& piece) {
+    return std::any_of(piece.begin(), piece.end(),
+                       [](char16_t u) { return !IsSpace(u) && u != kZwnj; });
+}
+
 std::u16string TrimToWord(const std::u16string& text) {
     std::size_t first = 0;
     std::size_t last = text.size();
@@ -211,7 +216,7 @@ std::vector<PersianWord> PersianWordsOfLemma(const std::u16string& lemma, std::s
         const std::u16string normalized = NormalizePersian(piece);
         std::optional<std::string> meaning = PersianMeaningBytes(normalized);
         if (!meaning) {
-            if (dropped != nullptr && !normalized.empty()) ++*dropped;
+            if (dropped != nullptr && HoldsSomething(piece)) ++*dropped;
             continue;
         }
         std::optional<std::string> headword = PersianHeadwordBytes(normalized);

@@ -50,7 +50,8 @@ std::optional<std::string> PersianHeadwordBytes(const std::u16string& normalized
 std::optional<std::string> PersianMeaningBytes(const std::u16string& normalized);
 
 // All of the above for one source lemma: its usable words. *dropped (when
-// given) is increased by the non-empty pieces that gave no word.
+// given) is increased by the pieces that held something but gave no word
+// (Latin or punctuation only, a character without a byte).
 std::vector<PersianWord> PersianWordsOfLemma(const std::u16string& lemma,
                                              std::size_t* dropped = nullptr);
 std::vector<PersianWord> PersianWordsOfLemma(const std::string& utf8,

@@ -20,9 +20,11 @@ std::size_t BrokenLength(std::size_t storedBytes, std::size_t count) {
 std::string CutAtSpace(const std::string& text, std::size_t maxBytes) {
     if (text.size() <= maxBytes) return text;
     std::string cut = text.substr(0, maxBytes);
+    const bool atWordEnd = text[maxBytes] == ' ';
     const std::size_t space = cut.rfind(' ');
-    if (space != std::string::npos && space > 0) cut.erase(space);
-    while (!cut.empty() && cut.back() == ' ') cut.pop_back();
+    if (!atWordEnd && space != std::string::npos && space > 0) cut.erase(space);
+    // No separator left dangling at the end ("word،", "word;").
+    while (!cut.empty() && std::string(" ,;\xA1\xBA").find(cut.back()) != std::string::npos) cut.pop_back();
     return cut;
 }
 

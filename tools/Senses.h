@@ -35,7 +35,7 @@ std::string JoinSenses(const std::vector<std::string>& senses, const std::string
                        std::size_t maxBytes, std::size_t* kept = nullptr);
 
 // text cut to at most maxBytes, at its last space that fits when there is
-// one; trailing spaces removed.
+// one; trailing spaces and separators (, ; ، ؛) removed.
 std::string CutAtSpace(const std::string& text, std::size_t maxBytes);
 
 }  // namespace nira::datatool

@@ -69,23 +69,31 @@ bool HasArabicLetter(const std::u16string& text) {
                        [](char16_t u) { return IsArabicScriptLetter(u); });
 }
 
-// A word of Latin letters, or of bare signs such as "+". Separators
-// standing alone ("-", "،") are left for the splitting of the lemma.
-bool IsNoteWord(const std::u16string& word) {
-    const bool latin = std::any_of(word.begin(), word.end(), IsLatinLetter);
-    const bool bare = std::none_of(word.begin(), word.end(), [](char16_t u) {
+bool IsBare(const std::u16string& word) {
+    return std::none_of(word.begin(), word.end(), [](char16_t u) {
         return IsArabicScriptLetter(u) || (u >= '0' && u <= '9');
     });
-    const bool separator = word.find_first_of(u"-.,;:\u060C\u061B\u066C\u2026") != std::u16string::npos;
-    return latin || (bare && !separator);
 }
 
-// The text without its notes: words holding a Latin letter and words of
-// bare punctuation ("+"). Notes between two Persian words stood for a
+// Separators standing alone ("-", "،") are left for the splitting of the
+// lemma.
+bool IsSeparatorWord(const std::u16string& word) {
+    return IsBare(word) &&
+           word.find_first_of(u"-.,;:\u060C\u061B\u066C\u2026") != std::u16string::npos;
+}
+
+// A word of Latin letters, or of bare signs such as "+".
+bool IsNoteWord(const std::u16string& word) {
+    return std::any_of(word.begin(), word.end(), IsLatinLetter) ||
+           (IsBare(word) && !IsSeparatorWord(word));
+}
+
+// The text without its notes. Notes between two Persian words stood for a
 // part the reader fills in, so they become an ellipsis ("در حال ... بودن").
 std::u16string DropNoteWords(const std::u16string& text) {
     std::u16string out;
     bool gap = false;
+    bool afterSeparator = true;
     std::size_t i = 0;
     while (i < text.size()) {
         const std::size_t end = std::min(text.find(u' ', i), text.size());
@@ -93,12 +101,14 @@ std::u16string DropNoteWords(const std::u16string& text) {
         i = end + 1;
         if (word.empty()) continue;
         if (IsNoteWord(word)) {
-            gap = !out.empty();
+            gap = !afterSeparator;
             continue;
         }
-        if (!out.empty()) out += gap ? u" ... " : u" ";
+        const bool separator = IsSeparatorWord(word);
+        if (!out.empty()) out += gap && !separator ? u" ... " : u" ";
         out += word;
         gap = false;
+        afterSeparator = separator;
     }
     return out;
 }
@@ -164,7 +174,9 @@ std::u16string StripNotes(const std::u16string& translation) {
             if (u == '(') {
                 const std::size_t innerEnd = end - (translation[end - 1] == ')' ? 1 : 0);
                 const std::u16string inner = translation.substr(i + 1, innerEnd - i - 1);
-                if (HasArabicLetter(inner)) kept += u' ' + StripNotes(inner) + u' ';
+                // "راه‌آهن (also: راه آهن)": Persian in parentheses is a
+                // word of its own.
+                if (HasArabicLetter(inner)) kept += u" \u060C " + StripNotes(inner) + u" \u060C ";
             }
             i = end;
             continue;

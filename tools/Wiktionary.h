@@ -27,7 +27,8 @@ bool ParseWiktionaryLine(const std::string& line, WiktionaryLine& out);
 std::vector<std::u16string> SplitTranslations(const std::u16string& text);
 
 // One translation without its notes: /.../, [...], {...} and Latin (...)
-// groups removed, parentheses around Persian dropped, words written in
+// groups removed, Persian in parentheses set apart with Arabic commas
+// (a word of its own), words written in
 // Latin letters or bare punctuation removed; such words between two
 // Persian words leave an ellipsis, as they stood for a part to fill in.
 std::u16string StripNotes(const std::u16string& translation);
