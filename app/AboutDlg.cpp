@@ -39,6 +39,9 @@ QRect PixelRect(const AboutTemplateRect& r) {
 }  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    // A modal frame: a caption with a close box, no minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8(kAboutCaption));
     QFont dialogFont = font();
     dialogFont.setPixelSize(kDialogFontPixels);
