@@ -86,7 +86,7 @@ cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" 2>&1 ||
   { cat "$tmp/install.log" >&2; fail "cmake --install failed"; }
 for f in bin/nira share/nira/persian share/nira/english share/applications/nira.desktop \
          share/icons/hicolor/scalable/apps/nira.svg share/icons/hicolor/32x32/apps/nira.png \
-         share/icons/hicolor/16x16/apps/nira.png; do
+         share/icons/hicolor/16x16/apps/nira.png share/doc/nira/DATA-LICENSES; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
 pass "installed into a temporary prefix"
@@ -102,10 +102,15 @@ wait_for 10 xprop -root || fail "no X server on $DISPLAY"
 mkdir -p "$tmp/home" "$tmp/config" "$tmp/elsewhere" "$tmp/runtime"
 chmod 700 "$tmp/runtime"
 export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/runtime"
-openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
-pids+=($!)
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-wait_for 10 wm_ready || fail "openbox did not start"
+start_wm() {
+  openbox --sm-disable >>"$tmp/openbox.log" 2>&1 &
+  pids+=($!)
+  wait_for 10 wm_ready
+}
+start_wm || { sleep 1; start_wm; } ||
+  fail "openbox did not start on $DISPLAY (X server $(xprop -root >/dev/null 2>&1 && echo up || echo gone)): $(cat "$tmp/openbox.log")"
+pass "Xvfb on $DISPLAY with openbox"
 
 # --- nira, started from a folder that holds nothing of it -----------------
 unset NIRA_DATA_DIR
