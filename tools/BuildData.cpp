@@ -36,11 +36,15 @@ nira::datatool::DataBuildPaths ParseArguments(int argc, char** argv) {
     };
     for (const auto& [name, field] : fields) {
         const auto it = values.find(name);
-        if (it == values.end()) throw std::invalid_argument(std::string("missing --") + name);
-        *field = it->second;
-        values.erase(it);
+        if (it != values.end()) {
+            *field = it->second;
+            values.erase(it);
+        }
     }
     if (!values.empty()) throw std::invalid_argument("unknown option --" + values.begin()->first);
+    for (const auto& [name, field] : fields) {
+        if (field->empty()) throw std::invalid_argument(std::string("missing --") + name);
+    }
     return paths;
 }
 
