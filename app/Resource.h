@@ -62,4 +62,58 @@ constexpr const char* kPaneFontFace = "Tahoma";
 constexpr int kBaseUnitX = 6;
 constexpr int kBaseUnitY = 13;
 
+// Template rectangles in dialog units: x, y, width, height.
+struct DialogRect {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+// IDD_MAIN and its controls, in template (and tab) order.
+constexpr DialogRect kMainDialogRect = {0, 0, 238, 158};
+constexpr DialogRect kWordLabelRect = {1, 6, 25, 8};
+constexpr DialogRect kWordRect = {29, 5, 192, 12};
+constexpr DialogRect kHeadwordRect = {30, 17, 189, 11};
+constexpr DialogRect kMeaningFaRect = {0, 30, 237, 58};
+constexpr DialogRect kPrevRect = {223, 1, 13, 10};
+constexpr DialogRect kNextRect = {223, 11, 13, 10};
+constexpr DialogRect kMeaningEnRect = {0, 90, 237, 68};
+constexpr const char* kPrevButtonText = "/\\";
+constexpr const char* kNextButtonText = "\\/";
+
+// The dialog font's size: 8 points at 96 dpi, whatever the family.
+constexpr int kDialogFontPixels = 11;
+
+// Icons, from the program's Qt resources.
+constexpr const char* kMainIconSvg = ":/icons/nira.svg";
+constexpr const char* kMainIcon32 = ":/icons/nira-32.png";
+constexpr const char* kMainIcon16 = ":/icons/nira-16.png";
+constexpr const char* kPrevIcon = ":/icons/prev.png";
+constexpr const char* kNextIcon = ":/icons/next.png";
+
+// Window coordinates are bounded to the signed 16-bit range of the system
+// they come from, so that nonsense in Nira.ini stays harmless.
+constexpr int kMinWindowCoordinate = -32768;
+constexpr int kMaxWindowCoordinate = 32767;
+
+// A restored window may exceed the desktop by this much in each direction
+// (a maximised window's frame hangs over the screen's edges), no more; and
+// it keeps at least the smallest size the system gives a captioned window,
+// so that a nonsense rectangle (right left of left) does not lose it.
+constexpr int kMaxTrackSlack = 64;
+constexpr int kMinTrackWidth = 136;
+constexpr int kMinTrackHeight = 39;
+
+// The rectangle a minimised window reports: far in the negative, so that
+// closing while minimised saves nothing.
+constexpr int kMinimizedLeft = -32000;
+constexpr int kMinimizedTop = -32000;
+constexpr int kMinimizedWidth = 160;
+constexpr int kMinimizedHeight = 28;
+
+// How long after the window first shows a restored rectangle may still be
+// fitted to the frame the window manager reports.
+constexpr int kFrameFitDeadlineMs = 2000;
+
 }  // namespace nira

@@ -1,0 +1,43 @@
+// The meaning pane: a read-only, multi-line, word-wrapping text box with a
+// vertical scroll bar, navy text on light grey and a dark frame line.
+#pragma once
+
+#include <QColor>
+#include <QPlainTextEdit>
+#include <QRect>
+
+#include "app/Resource.h"
+
+namespace nira {
+
+// A COLORREF (0x00BBGGRR) as a QColor.
+QColor ColorFromColorRef(COLORREF value);
+
+class CShadedEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit CShadedEdit(QWidget* parent = nullptr);
+
+    // Right-aligned text read right to left (the Persian pane).
+    void SetRightToLeft();
+    bool IsRightToLeft() const;
+
+    // Sets the text as the window text of an edit control: "\r\n" starts a
+    // new line.
+    void SetWindowText(const QString& text);
+    // The text with its line breaks as "\r\n" again.
+    QString GetWindowText() const;
+
+    // The frame drawn over the client area: one pixel beyond the client at
+    // the left, top and bottom, one pixel inside it at the right, so only
+    // the right line shows.
+    static QRect FrameRectFor(int clientWidth, int clientHeight);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void CtlColor();
+};
+
+}  // namespace nira
