@@ -1,0 +1,109 @@
+#include "app/DictionaryDlg.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QTimerEvent>
+
+#include "app/DialogUnits.h"
+#include "app/Resource.h"
+
+namespace nira {
+
+CDictionaryDlg::CDictionaryDlg(const DictionaryDlgOptions& options,
+                               const DictionaryEdition& edition,
+                               QWidget* parent)
+    : QDialog(parent), m_edition(edition), m_options(options) {
+    m_hIcon = LoadMainIcon();
+    m_dict.m_englishTable = edition.persian.buckets;
+    m_dict.m_persianTable = edition.english.buckets;
+    m_dict.m_scrambleKey = edition.scrambleKey;
+    CreateControls();
+    ConnectMessageMap();
+}
+
+CDictionaryDlg::~CDictionaryDlg() {
+    m_dict.m_fileEnglish.Close();
+    m_dict.m_filePersian.Close();
+}
+
+// The message map: the system command, the query field's change, the two
+// arrow buttons. Timer, size and close arrive as the events below.
+void CDictionaryDlg::ConnectMessageMap() {
+    connect(this, &CDictionaryDlg::SysCommand, this, &CDictionaryDlg::OnSysCommand);
+    connect(m_editWord, &QLineEdit::textChanged, this, &CDictionaryDlg::OnChangeWord);
+    connect(m_buttonPrev, &QPushButton::clicked, this, &CDictionaryDlg::OnPrev);
+    connect(m_buttonNext, &QPushButton::clicked, this, &CDictionaryDlg::OnNext);
+}
+
+int CDictionaryDlg::DoModal() {
+    if (!m_initDone) OnInitDialog();
+    return exec();
+}
+
+void CDictionaryDlg::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == m_clipboardTimer.timerId()) {
+        OnTimer(kClipboardTimerId);
+        return;
+    }
+    QDialog::timerEvent(event);
+}
+
+void CDictionaryDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    OnSize();
+}
+
+void CDictionaryDlg::closeEvent(QCloseEvent* event) {
+    OnClose();
+    QDialog::closeEvent(event);
+}
+
+// Enter ends the dialog as its OK (there is no default button) unless an
+// arrow button has the focus; Escape is the dialog's Cancel. Neither saves
+// the rectangle.
+void CDictionaryDlg::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = event->modifiers() == Qt::NoModifier ||
+                       event->modifiers() == Qt::KeypadModifier;
+    if (enter && plain) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            button->click();
+        } else {
+            accept();
+        }
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CDictionaryDlg::contextMenuEvent(QContextMenuEvent* event) {
+    if (m_systemMenu == nullptr) {
+        QDialog::contextMenuEvent(event);
+        return;
+    }
+    m_systemMenu->exec(event->globalPos());
+}
+
+bool CDictionaryDlg::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    switch (event->type()) {
+    case QEvent::Show:
+        StartFrameFitDeadline();
+        FitRestoredRectToFrame();
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        FitRestoredRectToFrame();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+}  // namespace nira
