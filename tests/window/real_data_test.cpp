@@ -1,0 +1,90 @@
+// A few cases over the data files the build made ($NIRA_DATA_DIR) and the
+// edition built into the program; skipped where they were not built.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "NiraEdition.h"
+#include "window/WindowHarness.h"
+
+namespace nira::test {
+namespace {
+
+class WindowRealData : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* folder = std::getenv("NIRA_DATA_DIR");
+        if (folder == nullptr || !std::filesystem::exists(std::string(folder) + "/persian") ||
+            !std::filesystem::exists(std::string(folder) + "/english")) {
+            GTEST_SKIP() << "no data files in $NIRA_DATA_DIR";
+        }
+        w = std::make_unique<WindowHarness>(folder, edition::kEdition);
+        ASSERT_TRUE(w->StartShown()) << "the built data files fail the built-in digests";
+    }
+    std::unique_ptr<WindowHarness> w;
+};
+
+TEST_F(WindowRealData, BookThenPersianThenEmptyThenArrows) {
+    w->Dlg().resize(480, 420);
+    w->Type(QStringLiteral("book"));
+    EXPECT_EQ(w->Headword(), QStringLiteral("book"));
+    EXPECT_EQ(w->Dlg().CurrentPaneMode(), kPaneBoth);
+    EXPECT_FALSE(w->PersianText().isEmpty());
+    EXPECT_FALSE(w->EnglishText().isEmpty());
+    const QPixmap english = w->Dlg().grab();
+    EXPECT_FALSE(english.isNull());
+
+    w->SetQuery(QString());
+    w->Type(QString::fromUtf16(u"آب"));
+    EXPECT_EQ(w->Dlg().CurrentPaneMode(), kPaneEnglish);
+    EXPECT_FALSE(w->PersianShown());
+    EXPECT_FALSE(w->Headword().isEmpty());
+    const QPixmap persian = w->Dlg().grab();
+    EXPECT_FALSE(persian.isNull());
+
+    w->SetQuery(QString());
+    EXPECT_TRUE(w->Headword().isEmpty());
+    EXPECT_EQ(w->Dlg().CurrentPaneMode(), kPanePersian);
+
+    // From "book" one step forward and back again.
+    w->Type(QStringLiteral("book"));
+    const int32_t book = w->Dlg().State().m_current;
+    w->Dlg().OnNext();
+    EXPECT_EQ(w->Dlg().State().m_current, book + 1);
+    EXPECT_NE(w->Dlg().WordField()->text(), QStringLiteral("book"));
+    w->Dlg().OnPrev();
+    EXPECT_EQ(w->Dlg().WordField()->text(), QStringLiteral("book"));
+    EXPECT_EQ(w->Dlg().State().m_current, book);
+
+    const QString folder = qEnvironmentVariable("NIRA_WINDOW_SHOTS");
+    if (!folder.isEmpty()) {
+        QDir().mkpath(folder);
+        EXPECT_TRUE(english.save(QDir(folder).filePath(QStringLiteral("real-book.png"))));
+        EXPECT_TRUE(persian.save(QDir(folder).filePath(QStringLiteral("real-persian.png"))));
+    }
+}
+
+// The first "a" entry: no step back although entries 1 to 118 precede it.
+TEST_F(WindowRealData, PrevStopsAtTheFirstEntryOfTheBucket) {
+    const LetterBucketTable& table = edition::kEdition.persian.buckets;
+    ASSERT_GT(table.count, 1u);
+    const int32_t firstA = table.rows[0].n + 1;
+    unsigned char entry[kEntryBufferSize];
+    ASSERT_GT(ReadEntry(w->Dlg().Data().m_filePersian, firstA, entry), 0);
+    const QString headword = WindowTextFromCp1256(entry, kHeadwordBufferSize);
+    w->SetQuery(headword);
+    ASSERT_EQ(w->Dlg().State().m_current, firstA);
+    w->Dlg().OnPrev();
+    EXPECT_EQ(w->Dlg().WordField()->text(), headword);
+    EXPECT_EQ(w->Dlg().State().m_current, firstA);
+    w->Dlg().OnNext();
+    EXPECT_EQ(w->Dlg().State().m_current, firstA + 1);
+}
+
+}  // namespace
+}  // namespace nira::test

@@ -1,0 +1,166 @@
+// Start-up: digest check of "english" then "persian", welcome text, data
+// files, clipboard timer; every stop leaves an inert window.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "window/WindowHarness.h"
+
+namespace nira::test {
+namespace {
+
+void FlipFirstByte(const std::string& path) {
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    char byte = 0;
+    file.read(&byte, 1);
+    file.seekp(0);
+    byte = static_cast<char>(byte ^ 0x01);
+    file.write(&byte, 1);
+}
+
+TEST(WindowStartUp, CompleteStartUpShowsWelcomeTextAndWatchesClipboard) {
+    auto fx = MakeStandardFixture();
+    WindowHarness w(*fx);
+    ASSERT_TRUE(w.Start());
+    EXPECT_TRUE(w.Messages().empty());
+    EXPECT_EQ(w.Dlg().CurrentPaneMode(), kPanePersian);
+    EXPECT_TRUE(w.PersianShown());
+    EXPECT_FALSE(w.EnglishShown());
+    EXPECT_FALSE(w.PersianText().isEmpty());
+    // The headword line keeps its template text until the first lookup.
+    EXPECT_EQ(w.Headword(), QStringLiteral("Static"));
+    EXPECT_TRUE(w.Dlg().Data().m_filePersian.IsOpen());
+    EXPECT_TRUE(w.Dlg().Data().m_fileEnglish.IsOpen());
+    EXPECT_EQ(w.Dlg().LastClip()[0], 0);
+    EXPECT_TRUE(w.Dlg().IsClipboardWatched());
+}
+
+TEST(WindowStartUp, WelcomeTextIsReadablePersian) {
+    auto fx = MakeStandardFixture();
+    WindowHarness w(*fx);
+    ASSERT_TRUE(w.Start());
+    const QString welcome = w.PersianText();
+    EXPECT_LE(welcome.size(), kWelcomeUnits - 1);
+    int arabicLetters = 0;
+    for (QChar c : welcome) {
+        if (c.unicode() >= 0x0600 && c.unicode() <= 0x06FF) ++arabicLetters;
+        // Unscrambled with the wrong key the text would hold C1 controls.
+        EXPECT_FALSE(c.unicode() >= 0x80 && c.unicode() < 0xA0) << welcome.toStdString();
+    }
+    EXPECT_GT(arabicLetters, welcome.size() / 3);
+    EXPECT_TRUE(w.Dlg().PersianPane()->IsRightToLeft());
+}
+
+// How a data file is spoiled, and what the start-up then reports.
+struct SpoiledStartUp {
+    const char* name;
+    std::function<void(const FixtureDictionary&)> spoil;
+    const char* message;        // nullptr: no message at all
+    bool welcomeShown;          // the digests passed
+};
+
+void PrintTo(const SpoiledStartUp& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class WindowInertStartUp : public ::testing::TestWithParam<SpoiledStartUp> {};
+
+TEST_P(WindowInertStartUp, StopsAndLeavesTheWindowInert) {
+    const SpoiledStartUp& c = GetParam();
+    auto fx = MakeStandardFixture();
+    c.spoil(*fx);
+    WindowHarness w(*fx);
+    EXPECT_FALSE(w.Start());
+
+    if (c.message == nullptr) {
+        EXPECT_TRUE(w.Messages().empty());
+    } else {
+        ASSERT_EQ(w.Messages().size(), 1u);
+        EXPECT_EQ(w.Messages()[0].caption, QStringLiteral("Nira"));
+        EXPECT_EQ(w.Messages()[0].text, QString::fromLatin1(c.message));
+    }
+    EXPECT_FALSE(w.Dlg().IsClipboardWatched());
+    EXPECT_EQ(w.Headword(), QStringLiteral("Static"));
+    EXPECT_FALSE(w.Dlg().Data().m_fileEnglish.IsOpen());
+    if (c.welcomeShown) {
+        EXPECT_EQ(w.Dlg().CurrentPaneMode(), kPanePersian);
+        EXPECT_FALSE(w.PersianText().isEmpty());
+        return;
+    }
+    // Stopped at a digest: both panes empty at their template rectangles.
+    EXPECT_FALSE(w.Dlg().Data().m_filePersian.IsOpen());
+    EXPECT_TRUE(w.PersianShown());
+    EXPECT_TRUE(w.EnglishShown());
+    EXPECT_TRUE(w.PersianText().isEmpty());
+    EXPECT_EQ(w.PersianRect(), TemplatePixels(kMeaningFaRect));
+    EXPECT_EQ(w.EnglishRect(), TemplatePixels(kMeaningEnRect));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spoiled, WindowInertStartUp,
+    ::testing::Values(
+        SpoiledStartUp{"EnglishMissing",
+                       [](const FixtureDictionary& fx) { std::remove(fx.EnglishPath().c_str()); },
+                       "english was not found.", false},
+        SpoiledStartUp{"PersianMissing",
+                       [](const FixtureDictionary& fx) { std::remove(fx.PersianPath().c_str()); },
+                       "persian was not found.", false},
+        SpoiledStartUp{"EnglishAlteredByOneByte",
+                       [](const FixtureDictionary& fx) { FlipFirstByte(fx.EnglishPath()); },
+                       nullptr, false},
+        SpoiledStartUp{"PersianAlteredByOneByte",
+                       [](const FixtureDictionary& fx) { FlipFirstByte(fx.PersianPath()); },
+                       nullptr, false},
+        // "english" fails first, so "persian" is never looked at.
+        SpoiledStartUp{"EnglishAlteredPersianMissing",
+                       [](const FixtureDictionary& fx) {
+                           FlipFirstByte(fx.EnglishPath());
+                           std::remove(fx.PersianPath().c_str());
+                       },
+                       nullptr, false},
+        SpoiledStartUp{"EnglishMissingPersianMissing",
+                       [](const FixtureDictionary& fx) {
+                           std::remove(fx.EnglishPath().c_str());
+                           std::remove(fx.PersianPath().c_str());
+                       },
+                       "english was not found.", false},
+        SpoiledStartUp{"EnglishIsAFolder",
+                       [](const FixtureDictionary& fx) {
+                           std::remove(fx.EnglishPath().c_str());
+                           std::filesystem::create_directory(fx.EnglishPath());
+                       },
+                       "Access to english was denied.", false}),
+    [](const ::testing::TestParamInfo<SpoiledStartUp>& info) { return info.param.name; });
+
+TEST(WindowStartUp, InertWindowLooksNothingUpButStillShowsTheWelcomeText) {
+    auto fx = MakeStandardFixture();
+    FlipFirstByte(fx->PersianPath());
+    WindowHarness w(*fx);
+    ASSERT_FALSE(w.Start());
+    w.Type(QStringLiteral("book"));
+    EXPECT_EQ(w.Headword(), QStringLiteral("Static"));
+    EXPECT_TRUE(w.EnglishText().isEmpty());
+    w.Dlg().OnNext();
+    w.Dlg().OnPrev();
+    EXPECT_EQ(w.Dlg().WordField()->text(), QStringLiteral("book"));
+    w.SetQuery(QString());
+    EXPECT_EQ(w.Dlg().CurrentPaneMode(), kPanePersian);
+    EXPECT_FALSE(w.PersianText().isEmpty());
+    EXPECT_TRUE(w.Headword().isEmpty());
+}
+
+TEST(WindowStartUp, FocusGoesToTheQueryField) {
+    auto fx = MakeStandardFixture();
+    WindowHarness w(*fx);
+    ASSERT_TRUE(w.StartShown());
+    EXPECT_EQ(w.Dlg().focusWidget(), w.Dlg().WordField());
+}
+
+}  // namespace
+}  // namespace nira::test
