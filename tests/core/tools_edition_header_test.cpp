@@ -2,6 +2,7 @@
 // literals that carry them.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
