@@ -25,7 +25,9 @@ void LoadApplicationFonts() {
     static const QString family = RegisterPersianFont();
     if (family.isEmpty()) return;
     const QString face = QString::fromLatin1(kPaneFontFace);
-    if (!QFont::substitutes(face).contains(family)) QFont::insertSubstitution(face, family);
+    // Qt keeps substitutes in lower case.
+    if (!QFont::substitutes(face).contains(family, Qt::CaseInsensitive))
+        QFont::insertSubstitution(face, family);
 }
 
 }  // namespace nira
