@@ -116,14 +116,30 @@ pass "Xvfb on $DISPLAY with openbox"
 unset NIRA_DATA_DIR
 # A sanitizer build: X and font libraries keep caches that look like leaks.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-(cd "$tmp/elsewhere" && exec env NIRA_TRACE=1 QT_QPA_PLATFORM=xcb "$prefix/bin/nira") \
-  2>"$tmp/nira.log" &
-nira_pid=$!
-pids+=("$nira_pid")
+# Starts the installed nira from an empty folder; sets nira_pid and wid.
+start_nira() {
+  (cd "$tmp/elsewhere" && exec env NIRA_TRACE=1 QT_QPA_PLATFORM=xcb "$prefix/bin/nira") \
+    2>>"$tmp/nira.log" &
+  nira_pid=$!
+  pids+=("$nira_pid")
+  wait_for 20 window_up || fail "the window did not appear"
+  wid="$(find_window)"
+}
 find_window() { xdotool search --onlyvisible --pid "$nira_pid" 2>/dev/null | head -n1; }
 window_up() { [ -n "$(find_window)" ]; }
-wait_for 20 window_up || fail "the window did not appear"
-wid="$(find_window)"
+
+# Closes the window the way a person does (alt+F4 through the window
+# manager); nira must end with status 0.
+close_nira() {
+  xdotool windowactivate --sync "$wid"
+  xdotool key --clearmodifiers alt+F4
+  wait_for 10 exited "$nira_pid" || fail "alt+F4 did not close the window"
+  local status=0
+  wait "$nira_pid" || status=$?
+  [ "$status" -eq 0 ] || fail "nira exited with status $status"
+}
+
+start_nira
 pass "window $wid is up"
 
 # Trace lines so far, and a wait for one that matches.
@@ -223,18 +239,25 @@ wait_for 5 about_gone || fail "Escape did not close the About box"
 pass "F1 opened the About box, Escape closed it (screenshot: $out/about.png)"
 
 # --- close with the window manager: the rectangle is saved ---------------
-xdotool windowactivate --sync "$wid"
-xdotool key --clearmodifiers alt+F4
-wait_for 10 exited "$nira_pid" || fail "alt+F4 did not close the window"
-status=0
-wait "$nira_pid" || status=$?
-[ "$status" -eq 0 ] || fail "nira exited with status $status"
+xdotool windowmove --sync "$wid" 120 90
+close_nira
 ini="$XDG_CONFIG_HOME/Nira.ini"
 [ -f "$ini" ] || fail "no $ini after closing"
-for key in left right top bottom; do
-  grep -qE "^$key=-?[0-9]+" "$ini" || fail "$ini has no $key: $(cat "$ini")"
-done
 grep -q '^\[Position\]' "$ini" || fail "$ini has no [Position] section"
-pass "closed with alt+F4, exit 0, $(tr '\n' ' ' <"$ini")"
+rectangle() {
+  local key
+  for key in left right top bottom; do
+    grep -oE "^$key=-?[0-9]+" "$ini" || fail "$ini has no $key: $(cat "$ini")"
+  done | tr '\n' ' '
+}
+saved="$(rectangle)"
+[ "$saved" != "left=200 right=563 top=150 bottom=450 " ] || fail "the moved window saved the defaults"
+pass "moved and closed with alt+F4, exit 0: $saved"
+
+# --- started again: restored where it was, saved again unchanged ----------
+start_nira
+close_nira
+[ "$(rectangle)" = "$saved" ] || fail "the rectangle moved across a restart: $saved -> $(rectangle)"
+pass "restored and saved again unchanged"
 
 echo "e2e: all passed"
