@@ -10,7 +10,7 @@ packages=(
 )
 # The end-to-end test drives the window on a real X server.
 if [ "${NIRA_E2E_PACKAGES:-1}" = 1 ]; then
-  packages+=(xvfb xauth xdotool xclip x11-utils imagemagick)
+  packages+=(xvfb xauth xdotool xclip x11-utils imagemagick openbox)
 fi
 command -v npm >/dev/null 2>&1 || packages+=(npm)
 
