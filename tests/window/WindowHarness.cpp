@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -132,6 +133,26 @@ QRect WindowHarness::PersianRect() const {
 
 QRect WindowHarness::EnglishRect() const {
     return m_dlg->EnglishPane()->geometry();
+}
+
+std::string RealDataFolder() {
+    if (const char* folder = std::getenv("NIRA_DATA_DIR")) return folder;
+#ifdef NIRA_TEST_DATA_DIR
+    return NIRA_TEST_DATA_DIR;
+#else
+    return std::string();
+#endif
+}
+
+QString ShotsFolder() {
+    if (qEnvironmentVariableIsSet("NIRA_WINDOW_SHOTS")) {
+        return qEnvironmentVariable("NIRA_WINDOW_SHOTS");
+    }
+#ifdef NIRA_TEST_SHOTS_DIR
+    return QString::fromUtf8(NIRA_TEST_SHOTS_DIR);
+#else
+    return QString();
+#endif
 }
 
 void WriteIni(const std::string& path, const std::string& left, const std::string& right,

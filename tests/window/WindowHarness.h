@@ -71,6 +71,12 @@ private:
     std::unique_ptr<CDictionaryDlg> m_dlg;
 };
 
+// The folder of the real data files: $NIRA_DATA_DIR, else the build's bin/.
+std::string RealDataFolder();
+// Where pictures of the window are kept: $NIRA_WINDOW_SHOTS, else the
+// build's folder for them; "" to keep none.
+QString ShotsFolder();
+
 // Writes an INI file with the four "Position" values as given.
 void WriteIni(const std::string& path, const std::string& left, const std::string& right,
               const std::string& top, const std::string& bottom);

@@ -1,5 +1,5 @@
-// A few cases over the data files the build made ($NIRA_DATA_DIR) and the
-// edition built into the program; skipped where they were not built.
+// A few cases over the data files the build made (RealDataFolder()) and
+// the edition built into the program; skipped where they were not built.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -18,10 +18,10 @@ namespace {
 class WindowRealData : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* folder = std::getenv("NIRA_DATA_DIR");
-        if (folder == nullptr || !std::filesystem::exists(std::string(folder) + "/persian") ||
-            !std::filesystem::exists(std::string(folder) + "/english")) {
-            GTEST_SKIP() << "no data files in $NIRA_DATA_DIR";
+        const std::string folder = RealDataFolder();
+        if (folder.empty() || !std::filesystem::exists(folder + "/persian") ||
+            !std::filesystem::exists(folder + "/english")) {
+            GTEST_SKIP() << "no data files in " << folder;
         }
         w = std::make_unique<WindowHarness>(folder, edition::kEdition);
         ASSERT_TRUE(w->StartShown()) << "the built data files fail the built-in digests";
@@ -61,7 +61,7 @@ TEST_F(WindowRealData, BookThenPersianThenEmptyThenArrows) {
     EXPECT_EQ(w->Dlg().WordField()->text(), QStringLiteral("book"));
     EXPECT_EQ(w->Dlg().State().m_current, book);
 
-    const QString folder = qEnvironmentVariable("NIRA_WINDOW_SHOTS");
+    const QString folder = ShotsFolder();
     if (!folder.isEmpty()) {
         QDir().mkpath(folder);
         EXPECT_TRUE(english.save(QDir(folder).filePath(QStringLiteral("real-book.png"))));

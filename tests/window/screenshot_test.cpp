@@ -1,6 +1,5 @@
-// Renders the window with an English and a Persian word; with
-// NIRA_WINDOW_SHOTS set, the pictures are kept there as PNG files to be
-// looked at.
+// Renders the window with an English and a Persian word; the pictures are
+// kept as PNG files (ShotsFolder()) to be looked at.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -17,7 +16,7 @@ namespace {
 // Keeps a picture when a folder for them is given; true when it was kept
 // or no folder was asked for.
 bool KeepShot(const QPixmap& shot, const QString& name) {
-    const QString folder = qEnvironmentVariable("NIRA_WINDOW_SHOTS");
+    const QString folder = ShotsFolder();
     if (folder.isEmpty()) return true;
     QDir().mkpath(folder);
     return shot.save(QDir(folder).filePath(name), "PNG");

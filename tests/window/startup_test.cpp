@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <cstdio>
 #include <filesystem>
@@ -153,6 +155,25 @@ TEST(WindowStartUp, InertWindowLooksNothingUpButStillShowsTheWelcomeText) {
     EXPECT_EQ(w.Dlg().CurrentPaneMode(), kPanePersian);
     EXPECT_FALSE(w.PersianText().isEmpty());
     EXPECT_TRUE(w.Headword().isEmpty());
+}
+
+// The program's icons come from its resources; the arrow buttons show
+// their texts only where no icon is.
+TEST(WindowStartUp, WindowAndArrowIcons) {
+    auto fx = MakeStandardFixture();
+    WindowHarness w(*fx);
+    ASSERT_TRUE(w.Start());
+    if (!QFile::exists(QStringLiteral(":/icons/prev.png"))) {
+        EXPECT_EQ(w.Dlg().PrevButton()->text(), QStringLiteral("/\\"));
+        EXPECT_EQ(w.Dlg().NextButton()->text(), QStringLiteral("\\/"));
+        GTEST_SKIP() << "built without the icons";
+    }
+    EXPECT_FALSE(w.Dlg().windowIcon().isNull());
+    for (const QPushButton* button : {w.Dlg().PrevButton(), w.Dlg().NextButton()}) {
+        EXPECT_FALSE(button->icon().isNull());
+        EXPECT_TRUE(button->text().isEmpty());
+    }
+    EXPECT_EQ(w.Dlg().PrevButton()->accessibleName(), QStringLiteral("/\\"));
 }
 
 TEST(WindowStartUp, FocusGoesToTheQueryField) {
