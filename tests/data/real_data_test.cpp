@@ -22,7 +22,7 @@ namespace {
 
 std::string DataDir() {
     const char* dir = std::getenv("NIRA_DATA_DIR");
-    return dir != nullptr ? dir : ".";
+    return dir != nullptr ? dir : NIRA_TEST_DATA_DIR;
 }
 
 class RealData : public ::testing::Test {
@@ -90,8 +90,7 @@ TEST_F(RealData, EveryPersianHeadwordIsFoundInItsBucket) {
 
 // Runs `nira lookup` with the given arguments and returns what it printed.
 std::string RunNira(const std::string& arguments, const std::string& prefix = "") {
-    const char* bin = std::getenv("NIRA_BIN");
-    if (bin == nullptr) return "";
+    const char* bin = NIRA_TEST_BIN;
     const std::string command = "{ " + prefix + "'" + bin + "' " + arguments + "; } 2>&1";
     std::string output;
     FILE* pipe = popen(command.c_str(), "r");
@@ -104,7 +103,6 @@ std::string RunNira(const std::string& arguments, const std::string& prefix = ""
 }
 
 TEST(CommandLine, LookupAnswersAsTheWindowShows) {
-    ASSERT_NE(std::getenv("NIRA_BIN"), nullptr);
     const std::string book = RunNira("lookup book");
     EXPECT_EQ(book.rfind("book\n[fa]\n", 0), 0u) << book;
     EXPECT_NE(book.find("کتاب"), std::string::npos) << book;
