@@ -276,4 +276,13 @@ std::string Utf16ToUtf8(const std::u16string& text)
     return out;
 }
 
+std::string WideToCp1256(std::u16string_view text) {
+    std::string bytes(text.size(), '\0');
+    const std::size_t n = WideToCp1256(text.data(), text.size(),
+                                       reinterpret_cast<unsigned char*>(bytes.data()),
+                                       bytes.size());
+    bytes.resize(n);
+    return bytes;
+}
+
 }  // namespace nira

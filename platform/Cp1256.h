@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace nira {
 
@@ -25,6 +26,8 @@ std::size_t WideToCp1256(const char16_t* src, std::size_t n,
 
 // Convenience forms for the command line and the data build.
 std::string Cp1256ToUtf8(const unsigned char* src, std::size_t n);
+// The whole text through WideToCp1256, as a byte string.
+std::string WideToCp1256(std::u16string_view text);
 std::string Cp1256ToUtf8(const std::string& bytes);
 std::u16string Utf8ToUtf16(const std::string& utf8);
 std::string Utf16ToUtf8(const std::u16string& text);

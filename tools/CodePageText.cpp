@@ -98,11 +98,7 @@ ProgramText ProgramTextBytes(const std::string& utf8) {
         mapped.push_back(letter);
     }
     while (!mapped.empty() && (mapped.back() == '\n' || mapped.back() == '\r')) mapped.pop_back();
-    result.bytes.resize(mapped.size());
-    const std::size_t n = WideToCp1256(mapped.data(), mapped.size(),
-                                       reinterpret_cast<unsigned char*>(result.bytes.data()),
-                                       result.bytes.size());
-    result.bytes.resize(n);
+    result.bytes = WideToCp1256(mapped);
     return result;
 }
 

@@ -98,14 +98,7 @@ bool AllHaveBytes(const std::u16string& text) {
                        [](char16_t u) { return HasCodePageByte(u); });
 }
 
-std::string ToBytes(const std::u16string& text) {
-    std::string bytes(text.size(), '\0');
-    const std::size_t n = WideToCp1256(text.data(), text.size(),
-                                       reinterpret_cast<unsigned char*>(bytes.data()),
-                                       bytes.size());
-    bytes.resize(n);
-    return bytes;
-}
+std::string ToBytes(const std::u16string& text) { return WideToCp1256(text); }
 
 // Spaces and ZWNJs between words: one space wins over any ZWNJ next to it,
 // a ZWNJ stands only between two non-space characters.

@@ -15,14 +15,7 @@
 
 namespace nira::test {
 
-std::string Cp1256(std::u16string_view text) {
-    std::string bytes(text.size(), '\0');
-    const std::size_t n = WideToCp1256(text.data(), text.size(),
-                                       reinterpret_cast<unsigned char*>(bytes.data()),
-                                       bytes.size());
-    bytes.resize(n);
-    return bytes;
-}
+std::string Cp1256(std::u16string_view text) { return WideToCp1256(text); }
 
 QString FromCp1256(const std::string& bytes) {
     std::u16string wide(bytes.size(), u'\0');
