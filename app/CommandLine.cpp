@@ -94,10 +94,20 @@ void PrintPane(const char* tag, const unsigned char* text) {
     std::cout << tag << "\n" << lines << "\n";
 }
 
+// The query field turns what is typed into lower case; only ASCII letters
+// have a case among the characters a query can keep.
+std::u16string AsQueryField(const std::string& queryUtf8) {
+    std::u16string query = Utf8ToUtf16(queryUtf8);
+    for (char16_t& unit : query) {
+        if (unit >= u'A' && unit <= u'Z') unit = static_cast<char16_t>(unit - u'A' + u'a');
+    }
+    return query;
+}
+
 // Looks one query up as the query field would and prints the answer.
 void AnswerQuery(const std::string& queryUtf8, LookupState& state,
                  const Dictionary& dict) {
-    const std::u16string query = Utf8ToUtf16(queryUtf8);
+    const std::u16string query = AsQueryField(queryUtf8);
     auto result = std::make_unique<LookupResult>();
     LookUpWord(query.data(), query.size(), state, dict, *result);
     if (result->outcome != LookupOutcome::Entry) return;

@@ -114,6 +114,11 @@ TEST(CommandLine, LookupAnswersAsTheWindowShows) {
     EXPECT_GT(water.size(), std::string("آب\n[en]\n").size() + 3);
 }
 
+TEST(CommandLine, UpperCaseIsLookedUpAsTheFieldWouldShowIt) {
+    const std::string book = RunNira("lookup BOOK");
+    EXPECT_EQ(book.rfind("book\n[fa]\n", 0), 0u) << book;
+}
+
 TEST(CommandLine, MissingWordShowsANeighbour) {
     const std::string answer = RunNira("lookup bookx");
     ASSERT_FALSE(answer.empty());
