@@ -70,13 +70,8 @@ bool OpenDictionary(Dictionary& dict) {
     const std::string folder = FindDataFolder(NIRA_INSTALL_DATADIR);
     if (!ReportCheck(CheckFile(folder, edition.english))) return false;
     if (!ReportCheck(CheckFile(folder, edition.persian))) return false;
-    dict.m_englishTable = edition.persian.buckets;
-    dict.m_persianTable = edition.english.buckets;
-    dict.m_scrambleKey = edition.scrambleKey;
-    const std::string persianPath = JoinPath(folder, edition.persian.name);
-    const std::string englishPath = JoinPath(folder, edition.english.name);
-    if (!dict.m_filePersian.Open(persianPath, edition.persian.indexBase) ||
-        !dict.m_fileEnglish.Open(englishPath, edition.english.indexBase)) {
+    dict.UseEdition(edition);
+    if (!dict.OpenFiles(folder, edition)) {
         std::cerr << "nira: the data files in " << folder << " cannot be opened.\n";
         return false;
     }

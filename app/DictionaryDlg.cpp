@@ -19,9 +19,7 @@ CDictionaryDlg::CDictionaryDlg(const DictionaryDlgOptions& options,
                                QWidget* parent)
     : QDialog(parent), m_edition(edition), m_options(options) {
     m_hIcon = LoadMainIcon();
-    m_dict.m_englishTable = edition.persian.buckets;
-    m_dict.m_persianTable = edition.english.buckets;
-    m_dict.m_scrambleKey = edition.scrambleKey;
+    m_dict.UseEdition(edition);
     CreateControls();
     ConnectMessageMap();
 }

@@ -91,13 +91,7 @@ void CDictionaryDlg::ReportFileError(const QString& text) {
 }
 
 bool CDictionaryDlg::OpenDataFiles() {
-    const std::string& folder = m_options.dataFolder;
-    if (!m_dict.m_filePersian.Open(JoinPath(folder, m_edition.persian.name),
-                                   m_edition.persian.indexBase)) {
-        return false;
-    }
-    return m_dict.m_fileEnglish.Open(JoinPath(folder, m_edition.english.name),
-                                     m_edition.english.indexBase);
+    return m_dict.OpenFiles(m_options.dataFolder, m_edition);
 }
 
 void CDictionaryDlg::RestoreWindowRect() {

@@ -27,14 +27,8 @@ std::string DataFolder() {
 std::unique_ptr<nira::Dictionary> OpenRealDictionary() {
     const nira::DictionaryEdition& e = nira::edition::kEdition;
     auto dict = std::make_unique<nira::Dictionary>();
-    dict->m_englishTable = e.persian.buckets;
-    dict->m_persianTable = e.english.buckets;
-    dict->m_scrambleKey = e.scrambleKey;
-    const std::string folder = DataFolder();
-    if (!dict->m_filePersian.Open(nira::JoinPath(folder, e.persian.name), e.persian.indexBase) ||
-        !dict->m_fileEnglish.Open(nira::JoinPath(folder, e.english.name), e.english.indexBase)) {
-        return nullptr;
-    }
+    dict->UseEdition(e);
+    if (!dict->OpenFiles(DataFolder(), e)) return nullptr;
     return dict;
 }
 

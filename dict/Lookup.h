@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "dict/Constants.h"
 #include "dict/DictionaryFile.h"
@@ -31,6 +32,12 @@ struct Dictionary {
     LetterBucketTable m_englishTable;  // rows a..z of "persian"
     LetterBucketTable m_persianTable;  // rows of "english"
     unsigned char m_scrambleKey = 0;
+
+    // Takes the letter tables and the scramble key of an edition.
+    void UseEdition(const DictionaryEdition& edition);
+    // Opens "persian", then "english", from folder with the edition's
+    // IndexBases; false at the first that fails (one opened stays open).
+    bool OpenFiles(const std::string& folder, const DictionaryEdition& edition);
 
     DictionaryFile& File(DataFileId id) {
         return id == DataFileId::Persian ? m_filePersian : m_fileEnglish;

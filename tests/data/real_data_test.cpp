@@ -30,11 +30,8 @@ protected:
     void SetUp() override {
         const DictionaryEdition& e = edition::kEdition;
         m_dict = std::make_unique<Dictionary>();
-        m_dict->m_englishTable = e.persian.buckets;
-        m_dict->m_persianTable = e.english.buckets;
-        m_dict->m_scrambleKey = e.scrambleKey;
-        ASSERT_TRUE(m_dict->m_filePersian.Open(JoinPath(DataDir(), "persian"), e.persian.indexBase));
-        ASSERT_TRUE(m_dict->m_fileEnglish.Open(JoinPath(DataDir(), "english"), e.english.indexBase));
+        m_dict->UseEdition(e);
+        ASSERT_TRUE(m_dict->OpenFiles(DataDir(), e));
     }
 
     std::unique_ptr<Dictionary> m_dict;

@@ -118,11 +118,8 @@ FixtureDictionary::FixtureDictionary(
               BuildEnglishFile(englishFileEntries), englishFileEntries.size(),
               m_englishDigest);
 
-    m_dict.m_englishTable = m_edition.persian.buckets;
-    m_dict.m_persianTable = m_edition.english.buckets;
-    m_dict.m_scrambleKey = key;
-    if (!m_dict.m_filePersian.Open(PersianPath(), m_edition.persian.indexBase) ||
-        !m_dict.m_fileEnglish.Open(EnglishPath(), m_edition.english.indexBase)) {
+    m_dict.UseEdition(m_edition);
+    if (!m_dict.OpenFiles(Folder(), m_edition)) {
         throw std::runtime_error("cannot open the fixture files in " + Folder());
     }
 }
