@@ -1,5 +1,7 @@
 #include "platform/AtomicFile.h"
 
+#include "platform/FileCalls.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -18,7 +20,7 @@ bool WriteAll(int fd, const std::string& content)
 {
     std::size_t done = 0;
     while (done < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+        const ssize_t n = SaveCalls().write(fd, content.data() + done, content.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -57,7 +59,7 @@ mode_t ModeFor(const std::string& path)
 
 bool WriteTemporary(int fd, const std::string& content, mode_t mode)
 {
-    return ::fchmod(fd, mode) == 0 && WriteAll(fd, content) && ::fsync(fd) == 0;
+    return ::fchmod(fd, mode) == 0 && WriteAll(fd, content) && SaveCalls().fsync(fd) == 0;
 }
 
 }  // namespace
@@ -113,12 +115,12 @@ bool ReplaceFile(const std::string& path, const std::string& content)
 {
     const std::string target = ResolveTarget(path);
     std::string pattern = target + ".XXXXXX";
-    const int fd = ::mkostemp(&pattern[0], O_CLOEXEC);
+    const int fd = SaveCalls().makeTemporary(&pattern[0], O_CLOEXEC);
     if (fd < 0)
         return false;
     const bool written = WriteTemporary(fd, content, ModeFor(target));
     const bool closed = ::close(fd) == 0;
-    if (written && closed && ::rename(pattern.c_str(), target.c_str()) == 0)
+    if (written && closed && SaveCalls().rename(pattern.c_str(), target.c_str()) == 0)
         return true;
     ::unlink(pattern.c_str());
     return false;

@@ -283,5 +283,24 @@ TEST_F(LookUpWordTest, EmptyBucketEndsOnADefinedEntry) {
     EXPECT_EQ(m_state.m_current, 8);
 }
 
+// A field of more than 50 units keeps 51 bytes: a 50-byte headword followed
+// by a space and more text is then no exact match, and the search ends on
+// the neighbour it probed last.
+TEST(LookUpWordLongQuery, KeepsTheSpaceAfterA50ByteHeadword) {
+    const std::string h50 = "american standard code for information interchange";
+    ASSERT_EQ(h50.size(), 50u);
+    FixtureDictionary fx({{h50, {"", "ascii"}}, {"american standards", {"", "norms"}}},
+                         {{"\xC2\xC8", {"water"}}});
+    LookupState state;
+    auto result = std::make_unique<LookupResult>();
+    const std::u16string exact = U16(h50);
+    LookUpWord(exact.data(), exact.size(), state, fx.Dict(), *result);
+    EXPECT_EQ(Text(result->entry), h50);
+    const std::u16string longer = U16(h50 + " zz");
+    LookUpWord(longer.data(), longer.size(), state, fx.Dict(), *result);
+    EXPECT_EQ(Text(result->entry), "american standards");
+    EXPECT_EQ(state.m_current, 2);
+}
+
 }  // namespace
 }  // namespace nira

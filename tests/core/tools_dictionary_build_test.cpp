@@ -126,6 +126,13 @@ protected:
         m_built = BuildDictionary(m_wordNet, ReadSources(m_sourcesDir.Path()));
     }
 
+    // The fixture's sources with lines added to a word list, built again.
+    const BuiltDictionary& RebuildWith(const char* file, const std::string& lines) {
+        std::ofstream(m_sourcesDir.File(file), std::ios::binary | std::ios::app) << lines;
+        m_built = BuildDictionary(m_wordNet, ReadSources(m_sourcesDir.Path()));
+        return m_built;
+    }
+
     TempFolder m_wordNetDir;
     TempFolder m_sourcesDir;
     CWordNet m_wordNet;
@@ -189,44 +196,79 @@ TEST_F(DictionaryBuildTest, EnglishMeaningsPutCuratedAndFrequentSensesFirst) {
               "C\xF4te d'Ivoire: country");
 }
 
-// One English lemma of 51 bytes whose Persian meaning alone fills a pane.
-// Of its twelve definitions of 442 bytes ten would fit a pane, but only
-// nine fit the 8999-byte entry beside that meaning.
+TEST_F(DictionaryBuildTest, SensesOfOneKindGoByTaggedCountNotSourceOrder) {
+    // Each word is linked to the synset tagged 10 before the one tagged 46.
+    struct Case {
+        const char* file;
+        const char* lines;
+        std::string headword;
+    } const cases[] = {
+        {kOmwPersianWordNetFile, "00001000-n\tlemma\tنوشته\n00002000-n\tlemma\tنوشته\n",
+         "\xE4\xE6\xD4\xCA\xE5"},
+        {kOmwWiktionaryFile, "00001000-n\tfas:lemma\tدفتر\n00002000-n\tfas:lemma\tدفتر\n",
+         "\xCF\xDD\xCA\xD1"},
+    };
+    for (const Case& c : cases) {
+        const PlainEntry* entry = Find(RebuildWith(c.file, c.lines).persianHeadwords, c.headword);
+        ASSERT_NE(entry, nullptr) << c.file;
+        EXPECT_EQ(entry->english,
+                  "book: a written work or composition that has been published; "
+                  "book, volume: physical objects consisting of pages bound together")
+            << c.file;
+    }
+}
+
+TEST_F(DictionaryBuildTest, ALaterSenseWhoseWordsWereAllShownIsLeftOut) {
+    // [کتاب, مجلد] both new, then [مجلد] alone, then [مجلد, سفر] with one new word.
+    const BuiltDictionary& built = RebuildWith(kWiktionaryFile,
+        "tome {n} (large book) :: کتاب, مجلد\n"
+        "tome {n} (one volume) :: مجلد\n"
+        "tome {n} (old word) :: مجلد, سفر\n");
+    EXPECT_EQ(Find(built.englishHeadwords, "tome")->persian,
+              "1- \x98\xCA\xC7\xC8\xA1 \xE3\xCC\xE1\xCF 2- \xE3\xCC\xE1\xCF\xA1 \xD3\xDD\xD1");
+}
+
+// One English lemma of 51 bytes with one noun synset per gloss; the first
+// synset has 1500 Persian words, a meaning that alone fills a pane.
+BuiltDictionary BuildLongLemma(const std::vector<std::string>& glosses) {
+    TempFolder wordNetDir;
+    TempFolder sourcesDir;
+    const std::string lemma(51, 'q');
+    std::string data = kLicenceLine;
+    std::string offsets;
+    std::string pwn = "# Persian Wordnet\tfas\tx\tFree\n";
+    const char* const letters[] = {"ب", "پ", "ت", "ث", "ج", "چ", "ح", "خ", "د", "ذ", "ر", "ز", "ژ", "س", "ش"};
+    for (std::size_t i = 0; i < glosses.size(); ++i) {
+        const std::string offset = std::to_string(10000000 + i);
+        data += offset + " 05 n 01 " + lemma + " 0 000 | " + glosses[i] + "\n";
+        offsets += " " + offset;
+    }
+    for (int i = 0; i < 1500; ++i) {
+        pwn += "10000000-n\tlemma\t" + std::string(letters[i % 15]) + letters[i / 15 % 15] +
+               letters[i / 225 % 15] + "\n";
+    }
+    const std::string count = std::to_string(glosses.size());
+    wordNetDir.Write("data.noun", data);
+    wordNetDir.Write("index.noun", lemma + " n " + count + " 0 " + count + " 0" + offsets + "  \n");
+    for (const char* name : {"data.verb", "data.adj", "data.adv", "index.verb", "index.adj",
+                             "index.adv", "index.sense"}) {
+        wordNetDir.Write(name, "");
+    }
+    sourcesDir.Write(kWiktionaryFile, "");
+    sourcesDir.Write(kOmwWiktionaryFile, "");
+    sourcesDir.Write(kOmwCldrFile, "");
+    sourcesDir.Write(kOmwPersianWordNetFile, pwn);
+    CWordNet wordNet;
+    wordNet.Load(wordNetDir.Path());
+    return BuildDictionary(wordNet, ReadSources(sourcesDir.Path()));
+}
+
+// Of twelve definitions of 442 bytes ten would fit a pane, but only nine
+// fit the 8999-byte entry beside that meaning.
 class LongEntryTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const std::string lemma(51, 'q');
-        const std::string gloss(437, 'g');
-        std::string data = kLicenceLine;
-        std::string offsets;
-        std::string pwn = "# Persian Wordnet\tfas\tx\tFree\n";
-        const char* const letters[] = {"ب", "پ", "ت", "ث", "ج", "چ", "ح", "خ", "د", "ذ", "ر", "ز", "ژ", "س", "ش"};
-        for (int i = 0; i < 12; ++i) {
-            const std::string offset = std::to_string(10000000 + i);
-            data += offset + " 05 n 01 " + lemma + " 0 000 | " + gloss + "\n";
-            offsets += " " + offset;
-        }
-        for (int i = 0; i < 1500; ++i) {
-            pwn += "10000000-n\tlemma\t" + std::string(letters[i % 15]) + letters[i / 15 % 15] +
-                   letters[i / 225 % 15] + "\n";
-        }
-        m_wordNetDir.Write("data.noun", data);
-        m_wordNetDir.Write("index.noun", lemma + " n 12 0 12 0" + offsets + "  \n");
-        for (const char* name : {"data.verb", "data.adj", "data.adv", "index.verb", "index.adj",
-                                 "index.adv", "index.sense"}) {
-            m_wordNetDir.Write(name, "");
-        }
-        m_sourcesDir.Write(kWiktionaryFile, "");
-        m_sourcesDir.Write(kOmwWiktionaryFile, "");
-        m_sourcesDir.Write(kOmwCldrFile, "");
-        m_sourcesDir.Write(kOmwPersianWordNetFile, pwn);
-        m_wordNet.Load(m_wordNetDir.Path());
-        m_built = BuildDictionary(m_wordNet, ReadSources(m_sourcesDir.Path()));
-    }
+    void SetUp() override { m_built = BuildLongLemma(std::vector<std::string>(12, std::string(437, 'g'))); }
 
-    TempFolder m_wordNetDir;
-    TempFolder m_sourcesDir;
-    CWordNet m_wordNet;
     BuiltDictionary m_built;
 };
 
@@ -243,6 +285,28 @@ TEST_F(LongEntryTest, IsCutAtSenseBoundariesToFitItsBuffers) {
     EXPECT_EQ(e.english.find("10- "), std::string::npos);
     EXPECT_EQ(e.english.substr(e.english.size() - sense.size()), sense);
     EXPECT_EQ(m_built.counts.meaningsCut, 1u);
+}
+
+// The definitions get the room the entry has left: 8999 bytes less the
+// headword, the Persian meaning and the two NULs after them. A definition
+// one byte longer than that room is cut to it.
+TEST(EntryRoom, ADefinitionOneBytePastTheEntryLimitIsCut) {
+    const PlainEntry probe = BuildLongLemma({"g"}).englishHeadwords.at(0);
+    const std::size_t room = kMaxEntryBytes - probe.headword.size() - 2 - probe.persian.size();
+    ASSERT_LT(room, static_cast<std::size_t>(kMaxPaneTextBytes));  // the entry limit binds first
+    // Words of nine letters, the last one ending one byte past the room.
+    const std::string numbered = "1- (n.) ";
+    std::string gloss;
+    while (numbered.size() + gloss.size() < room + 1) gloss += (gloss.size() % 10 == 9) ? ' ' : 'g';
+    gloss.back() = 'g';
+    ASSERT_EQ(numbered.size() + gloss.size(), room + 1);
+    const BuiltDictionary built = BuildLongLemma({gloss});
+    const PlainEntry& e = built.englishHeadwords.at(0);
+    EXPECT_EQ(e.persian, probe.persian);
+    EXPECT_LE(PersianFileEntry(e, e.persian).size(), static_cast<std::size_t>(kMaxEntryBytes));
+    // Cut at its last space that fits: at most one word shorter.
+    EXPECT_EQ((numbered + gloss).rfind(e.english, 0), 0u);
+    EXPECT_GT(e.english.size() + 10, room);
 }
 
 class DataBuildRunTest : public ::testing::Test {

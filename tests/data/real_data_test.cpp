@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "NiraEdition.h"
 #include "dict/Collation.h"
@@ -16,6 +17,7 @@
 #include "digest/Md5.h"
 #include "platform/Cp1256.h"
 #include "platform/DataFolder.h"
+#include "present/EntryText.h"
 
 namespace nira {
 namespace {
@@ -83,6 +85,76 @@ TEST_F(RealData, EveryEnglishHeadwordIsFoundInItsBucket) {
 
 TEST_F(RealData, EveryPersianHeadwordIsFoundInItsBucket) {
     ExpectEveryHeadwordFound(m_dict->m_fileEnglish, *m_dict);
+}
+
+// A fixed handful of entries read back and checked against what a reader
+// of both languages expects, so that a change of what ships shows as a
+// change of content and not only of a digest.
+class RealEntries : public RealData {
+protected:
+    // The entry shown for query: its headword and the first word of its
+    // first sense in the pane that file fills first.
+    std::pair<std::string, std::string> FirstWordOf(const std::string& utf8Query) {
+        const std::u16string query = Utf8ToUtf16(utf8Query);
+        LookupState state;
+        auto result = std::make_unique<LookupResult>();
+        LookUpWord(query.data(), query.size(), state, *m_dict, *result);
+        if (result->outcome != LookupOutcome::Entry) return {};
+        auto view = std::make_unique<EntryView>();
+        DecodeEntry(result->entry, result->length, result->file, m_dict->m_scrambleKey, *view);
+        const bool persianPane = result->file == DataFileId::Persian;
+        std::string text = reinterpret_cast<const char*>(persianPane ? view->persian : view->english);
+        if (persianPane && text.rfind("1- ", 0) == 0) text.erase(0, 3);
+        // A word ends at a separator: the Arabic comma, ',', ':' or a line end.
+        text = text.substr(0, text.find_first_of(persianPane ? "\xA1\r" : ",:;"));
+        while (!text.empty() && text.back() == ' ') text.pop_back();
+        return {Cp1256ToUtf8(reinterpret_cast<const char*>(view->headword)), Cp1256ToUtf8(text)};
+    }
+};
+
+TEST_F(RealEntries, EnglishHeadwordsShowTheirUsualPersianWordFirst) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"book", "کتاب"}, {"water", "آب"}, {"dog", "سگ"}, {"house", "خانه"},
+    };
+    for (const auto& [headword, persian] : cases) {
+        const auto [shown, word] = FirstWordOf(headword);
+        EXPECT_EQ(shown, headword);
+        EXPECT_EQ(Utf8ToUtf16(word), Utf8ToUtf16(persian)) << headword << ": " << word;
+    }
+}
+
+TEST_F(RealEntries, PersianHeadwordsShowTheirUsualEnglishWordFirst) {
+    // Headwords are stored with kaf (ك) where Persian writes keheh.
+    const std::pair<const char*, const char*> cases[] = {
+        {"آب", "water"}, {"سگ", "dog"}, {"کتاب", "book"}, {"ماه", "month"},
+    };
+    for (const auto& [headword, english] : cases) {
+        const auto [shown, word] = FirstWordOf(headword);
+        std::u16string expected = Utf8ToUtf16(headword);
+        for (char16_t& unit : expected) unit = unit == u'\u06A9' ? u'\u0643' : unit;
+        EXPECT_EQ(Utf8ToUtf16(shown), expected) << headword;
+        EXPECT_EQ(word, english) << headword;
+    }
+}
+
+TEST_F(RealEntries, DefinitionsFollowWordNetsFirstSense) {
+    const std::u16string query = u"book";
+    LookupState state;
+    auto result = std::make_unique<LookupResult>();
+    LookUpWord(query.data(), query.size(), state, *m_dict, *result);
+    auto view = std::make_unique<EntryView>();
+    DecodeEntry(result->entry, result->length, result->file, m_dict->m_scrambleKey, *view);
+    const std::string english = reinterpret_cast<const char*>(view->english);
+    EXPECT_EQ(english.rfind("1- (n.) a written work or composition that has been published", 0), 0u)
+        << english.substr(0, 120);
+}
+
+// A 50-byte headword with more text after a space is no exact match: the
+// field keeps 51 bytes, the space included.
+TEST_F(RealEntries, ALongQueryKeepsItsFiftyFirstByte) {
+    const std::string h50 = "american standard code for information interchange";
+    ASSERT_EQ(FirstWordOf(h50).first, h50);
+    EXPECT_NE(FirstWordOf(h50 + " zz").first, h50);
 }
 
 // Runs `nira lookup` with the given arguments and returns what it printed.
