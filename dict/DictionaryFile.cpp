@@ -1,6 +1,9 @@
 #include "dict/DictionaryFile.h"
 
+#include "platform/RegularFile.h"
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <limits>
@@ -39,8 +42,13 @@ DictionaryFile::~DictionaryFile() { Close(); }
 
 bool DictionaryFile::Open(const std::string& path, int32_t indexBase) {
     Close();
-    std::FILE* stream = std::fopen(path.c_str(), "rb");
-    if (stream == nullptr) return false;
+    // Never a FIFO or a device: the open would block, reads never end.
+    const int fd = OpenRegularFile(path);
+    std::FILE* stream = fd < 0 ? nullptr : fdopen(fd, "rb");
+    if (stream == nullptr) {
+        if (fd >= 0) close(fd);
+        return false;
+    }
     struct stat info {};
     if (fstat(fileno(stream), &info) != 0 || !S_ISREG(info.st_mode)) {
         std::fclose(stream);
