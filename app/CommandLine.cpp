@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -125,7 +126,7 @@ int RunLookup(int argc, char** argv) {
     LookupState state;
     if (argc == 3 && std::strcmp(argv[2], "-") == 0) {
         std::string line;
-        while (std::getline(std::cin, line)) {
+        while (std::cout && std::getline(std::cin, line)) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
             AnswerQuery(line, state, *dict);
             std::cout << "\n";
@@ -184,13 +185,32 @@ bool IsCommandLine(int argc, char** argv) {
            Is(command, "-h") || Is(command, "help") || Is(command, "--version");
 }
 
-int RunCommandLine(int argc, char** argv) {
+namespace {
+
+// Standard output written out in full, or status 1 with the reason: an
+// answer lost to a full disk or a closed pipe is no success.
+int FinishOutput(int status) {
+    std::cout.flush();
+    if (std::cout && std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+    const int error = errno;
+    std::cerr << "nira: cannot write the output: "
+              << (error != 0 ? std::strerror(error) : "write error") << "\n";
+    return 1;
+}
+
+int RunCommand(int argc, char** argv) {
     const char* command = argv[1];
     if (Is(command, "lookup")) return RunLookup(argc, argv);
     if (Is(command, "info")) return RunInfo();
     if (Is(command, "--version")) return RunVersion();
     std::cout << kUsage;
     return 0;
+}
+
+}  // namespace
+
+int RunCommandLine(int argc, char** argv) {
+    return FinishOutput(RunCommand(argc, argv));
 }
 
 }  // namespace nira

@@ -7,6 +7,7 @@
 
 #include "app/DictionaryDlg.h"
 #include "app/Resource.h"
+#include "app/SignalClose.h"
 
 namespace nira {
 namespace {
@@ -20,6 +21,7 @@ bool IsSet(const char* name) {
 
 bool CDictionaryApp::InitInstance() {
     CDictionaryDlg dlg;
+    CSignalClose signalClose(&dlg);
     dlg.DoModal();
     return false;
 }

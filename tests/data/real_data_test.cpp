@@ -218,6 +218,47 @@ TEST(CommandLine, InfoReportsBothChecksPassing) {
     EXPECT_EQ(passed, 2u) << info;
 }
 
+// Bounded by `timeout` in the command: a hang fails with status 124.
+const std::string kBounded = "timeout 60 ";
+
+TEST(CommandLine, ClosedStandardInputEndsTheBatchAtOnce) {
+    const std::string answer = RunNira("lookup - <&-; echo status=$?", kBounded);
+    EXPECT_EQ(answer.substr(answer.size() > 80 ? answer.size() - 80 : 0), "status=0\n");
+}
+
+TEST(CommandLine, AnswersLostToAFullDiskAreAnError) {
+    for (const char* arguments : {"lookup book", "lookup -", "info", "--version"}) {
+        const std::string answer = RunNira(std::string(arguments) + " >/dev/full; echo status=$?",
+                                           "printf 'book\\n' | " + kBounded);
+        EXPECT_NE(answer.find("nira: cannot write the output: No space left on device\n"),
+                  std::string::npos) << arguments << ": " << answer;
+        EXPECT_NE(answer.find("status=1"), std::string::npos) << arguments << ": " << answer;
+    }
+}
+
+// A FIFO blocks its reader, /dev/zero never ends: either is refused at once
+// as a data file the program may not read.
+TEST(CommandLine, ADataFileThatIsAFifoOrADeviceIsRefused) {
+    for (const char* make : {"mkfifo '%s/english'", "ln -s /dev/zero '%s/english'"}) {
+        char folder[] = "/tmp/nira-special-XXXXXX";
+        ASSERT_NE(mkdtemp(folder), nullptr);
+        const std::string dir = folder;
+        const std::string inDir = kBounded + "env NIRA_DATA_DIR='" + dir + "' ";
+        char command[256];
+        std::snprintf(command, sizeof command, make, folder);
+        ASSERT_EQ(std::system(command), 0);
+        ASSERT_EQ(std::system(("cp '" + JoinPath(DataDir(), "persian") + "' '" + dir + "/'").c_str()), 0);
+        for (const char* arguments : {"lookup book", "info"}) {
+            const std::string answer = RunNira(std::string(arguments) + "; echo status=$?", inDir);
+            EXPECT_NE(answer.find(dir + "/english"), std::string::npos) << make << ": " << answer;
+            EXPECT_NE(answer.find("status=1"), std::string::npos) << make << ": " << answer;
+        }
+        EXPECT_NE(RunNira("lookup book", inDir).find("Access to " + dir + "/english was denied."),
+                  std::string::npos) << make;
+        std::system(("rm -rf '" + dir + "'").c_str());
+    }
+}
+
 TEST(CommandLine, AlteredOrMissingDataFileIsRefusedWithItsName) {
     char folder[] = "/tmp/nira-altered-XXXXXX";
     ASSERT_NE(mkdtemp(folder), nullptr);

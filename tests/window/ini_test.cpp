@@ -8,10 +8,12 @@
 #include <QScreen>
 #include <QTest>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "app/SignalClose.h"
 #include "platform/Profile.h"
 #include "window/WindowHarness.h"
 
@@ -146,6 +148,27 @@ TEST(WindowIni, CloseBoxSavesTheRectangleWithMinusSigns) {
     EXPECT_EQ(s.top, -8);
     EXPECT_EQ(s.bottom, 776);
     EXPECT_NE(FileText(w.IniPath()).find("left=-8"), std::string::npos);
+}
+
+// Logout, shutdown or a closed terminal: the window closes as by its close
+// box, saving its rectangle (an uncaught signal would end the test run).
+TEST(WindowIni, TerminatingSignalsCloseTheWindowSavingTheRectangle) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        auto fx = MakeStandardFixture();
+        WindowHarness w(*fx);
+        WriteIni(w.IniPath(), "10", "400", "20", "300");
+        ASSERT_TRUE(w.StartShown());
+        std::filesystem::remove(w.IniPath());
+        CSignalClose signalClose(&w.Dlg());
+        ASSERT_EQ(std::raise(signal), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.Dlg().isVisible(), 10000);
+        EXPECT_EQ(w.Dlg().result(), QDialog::Rejected) << signal;
+        const Saved s = ReadIni(w.IniPath());
+        EXPECT_EQ(s.left, 10) << signal;
+        EXPECT_EQ(s.right, 400) << signal;
+        EXPECT_EQ(s.top, 20) << signal;
+        EXPECT_EQ(s.bottom, 300) << signal;
+    }
 }
 
 TEST(WindowIni, RoundTripOfAMovedWindow) {
