@@ -1,6 +1,7 @@
 #include "dict/Lookup.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "dict/Collation.h"
@@ -23,7 +24,7 @@ void WalkLetterRows(unsigned char ch, const LetterBucketTable& table,
         return;
     }
     for (std::size_t i = 0; i + 1 < table.count; ++i) {
-        state.m_first = table.rows[i].n + 1;
+        state.m_first = table.rows[i].n + (table.rows[i].n < INT32_MAX ? 1 : 0);  // never overflows
         state.m_last = table.rows[i + 1].n;
         if (table.rows[i].firstByte == ch) return;
     }

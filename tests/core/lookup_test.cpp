@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -104,6 +105,16 @@ INSTANTIATE_TEST_SUITE_P(
         BucketCase{0xEC, 44333, 44786}, BucketCase{0x98, 44333, 44786},
         BucketCase{0x1F, 44333, 44786}, BucketCase{0x7F, 44333, 44786},
         BucketCase{0xFF, 44333, 44786}));
+
+TEST(ChooseLetterBucket, ARowAtTheLargestEntryNumberDoesNotOverflow) {
+    const LetterBucketRow rows[] = {{0xC7, INT32_MAX}, {0xFF, INT32_MAX}};
+    Dictionary dict;
+    dict.m_persianTable = {rows, 2};
+    LookupState state;
+    ChooseLetterBucket(0xC7, state, dict);
+    EXPECT_EQ(state.m_first, INT32_MAX);
+    EXPECT_EQ(state.m_last, INT32_MAX);
+}
 
 TEST(ChooseLetterBucket, TablesWithoutLetterRowsGiveAnEmptyRange) {
     const LetterBucketRow endOnly[] = {{0xFF, 0}};
