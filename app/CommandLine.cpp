@@ -9,6 +9,7 @@
 #include "NiraEdition.h"
 #include "app/Resource.h"
 #include "dict/Lookup.h"
+#include "digest/DigestCache.h"
 #include "digest/Md5.h"
 #include "platform/Cp1256.h"
 #include "platform/DataFolder.h"
@@ -37,11 +38,18 @@ struct FileCheck {
     bool passed = false;
 };
 
-FileCheck CheckFile(const std::string& folder, const DataFileEdition& edition) {
+// How a file's digest is had: `nira info` always reads the file; a lookup
+// takes the digest remembered for the file's present state.
+enum class DigestSource { Computed, Remembered };
+
+FileCheck CheckFile(const std::string& folder, const DataFileEdition& edition,
+                    DigestSource source) {
     FileCheck check;
     check.path = JoinPath(folder, edition.name);
     try {
-        check.digest = CMd5::DigestOfFile(check.path);
+        check.digest = source == DigestSource::Remembered
+                           ? CheckedDigestOfFile(check.path, edition.digest, DigestCacheDir())
+                           : CMd5::DigestOfFile(check.path);
         check.passed = check.digest == edition.digest;
     } catch (const CFileException& e) {
         check.error = e.Message();
@@ -68,8 +76,8 @@ bool ReportCheck(const FileCheck& check) {
 bool OpenDictionary(Dictionary& dict) {
     const DictionaryEdition& edition = edition::kEdition;
     const std::string folder = FindDataFolder(NIRA_INSTALL_DATADIR);
-    if (!ReportCheck(CheckFile(folder, edition.english))) return false;
-    if (!ReportCheck(CheckFile(folder, edition.persian))) return false;
+    if (!ReportCheck(CheckFile(folder, edition.english, DigestSource::Remembered))) return false;
+    if (!ReportCheck(CheckFile(folder, edition.persian, DigestSource::Remembered))) return false;
     dict.UseEdition(edition);
     if (!dict.OpenFiles(folder, edition)) {
         std::cerr << "nira: the data files in " << folder << " cannot be opened.\n";
@@ -157,8 +165,8 @@ void PrintFileInfo(const FileCheck& check, const DataFileEdition& edition) {
 int RunInfo() {
     const DictionaryEdition& edition = edition::kEdition;
     const std::string folder = FindDataFolder(NIRA_INSTALL_DATADIR);
-    const FileCheck persian = CheckFile(folder, edition.persian);
-    const FileCheck english = CheckFile(folder, edition.english);
+    const FileCheck persian = CheckFile(folder, edition.persian, DigestSource::Computed);
+    const FileCheck english = CheckFile(folder, edition.english, DigestSource::Computed);
     PrintFileInfo(persian, edition.persian);
     PrintFileInfo(english, edition.english);
     return persian.passed && english.passed ? 0 : 1;

@@ -51,10 +51,7 @@ int ProbeEntry(const unsigned char* key, const DictionaryFile& file, int32_t k) 
     unsigned char headword[kHeadwordBufferSize];
     headword[0] = 0;
     int32_t offset = 0;
-    if (ReadEntryOffset(file, k, offset) && offset >= 0 && offset < file.Size() &&
-        fseeko(file.Stream(), offset, SEEK_SET) == 0) {
-        ReadHeadword(headword, file.Stream());
-    }
+    if (ReadEntryOffset(file, k, offset)) ReadHeadword(headword, file, offset);
     return CompareHeadword(key, headword);
 }
 
