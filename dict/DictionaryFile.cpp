@@ -101,6 +101,13 @@ int ReadEntry(const DictionaryFile& file, int32_t k,
     return static_cast<int>(wanted);
 }
 
+void PrefetchHeadword(const DictionaryFile& file, int32_t k) {
+    int32_t offset = 0;
+    if (ReadEntryOffset(file, k, offset) && offset >= 0 && offset < file.Size()) {
+        __builtin_prefetch(file.Data() + offset);
+    }
+}
+
 int ReadHeadword(unsigned char (&dest)[kHeadwordBufferSize], const DictionaryFile& file,
                  int64_t offset) {
     if (!file.IsOpen() || offset < 0 || offset >= file.Size()) {

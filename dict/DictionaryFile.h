@@ -47,6 +47,17 @@ int ReadEntry(const DictionaryFile& file, int32_t k,
 // Reads the start offset of entry k; false when it lies outside the index.
 bool ReadEntryOffset(const DictionaryFile& file, int32_t k, int32_t& offset);
 
+// Asks the processor to bring entry k's start offset into the cache (a
+// hint: nothing is read, and k outside the index is ignored).
+inline void PrefetchEntryOffset(const DictionaryFile& file, int32_t k) {
+    if (k >= 1 && k <= file.EntryCount()) {
+        __builtin_prefetch(file.Data() + file.IndexBase() + 4 * static_cast<int64_t>(k - 1));
+    }
+}
+
+// The same for the first bytes of entry k's headword.
+void PrefetchHeadword(const DictionaryFile& file, int32_t k);
+
 // Reads the headword at offset into dest, up to and including its NUL;
 // returns the bytes stored, the NUL included. An offset outside the file
 // stores an empty text; a headword cut by the end of the file or longer
