@@ -1,10 +1,14 @@
 #include "app/CommandLine.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "NiraEdition.h"
 #include "app/Resource.h"
@@ -30,6 +34,8 @@ const char* const kUsage =
     "The data files \"persian\" and \"english\" are taken from $NIRA_DATA_DIR,\n"
     "else the current folder if both are there, else the program's folder,\n"
     "else " NIRA_INSTALL_DATADIR ".\n";
+
+constexpr std::size_t kInputBlockSize = 64 * 1024;
 
 struct FileCheck {
     std::string path;
@@ -107,20 +113,55 @@ std::u16string AsQueryField(const std::string& queryUtf8) {
     return query;
 }
 
+// What one lookup needs besides the dictionary: the window's state and
+// buffers made once, not for every query (they are large).
+struct Lookup {
+    LookupState state;
+    std::unique_ptr<LookupResult> result = std::make_unique<LookupResult>();
+    std::unique_ptr<EntryView> view = std::make_unique<EntryView>();
+};
+
 // Looks one query up as the query field would and prints the answer.
-void AnswerQuery(const std::string& queryUtf8, LookupState& state,
-                 const Dictionary& dict) {
+void AnswerQuery(const std::string& queryUtf8, Lookup& lookup, const Dictionary& dict) {
     const std::u16string query = AsQueryField(queryUtf8);
-    auto result = std::make_unique<LookupResult>();
-    LookUpWord(query.data(), query.size(), state, dict, *result);
-    if (result->outcome != LookupOutcome::Entry) return;
-    auto view = std::make_unique<EntryView>();
-    DecodeEntry(result->entry, result->length, result->file, dict.m_scrambleKey, *view);
-    std::memcpy(state.m_headword, view->headword, sizeof state.m_headword);
-    const std::size_t headwordLength = std::strlen(reinterpret_cast<const char*>(view->headword));
-    std::cout << Cp1256ToUtf8(view->headword, headwordLength) << "\n";
-    if (view->mode & kPanePersian) PrintPane("[fa]", view->persian);
-    if (view->mode & kPaneEnglish) PrintPane("[en]", view->english);
+    LookupResult& result = *lookup.result;
+    LookUpWord(query.data(), query.size(), lookup.state, dict, result);
+    if (result.outcome != LookupOutcome::Entry) return;
+    EntryView& view = *lookup.view;
+    DecodeEntry(result.entry, result.length, result.file, dict.m_scrambleKey, view);
+    std::memcpy(lookup.state.m_headword, view.headword, sizeof lookup.state.m_headword);
+    const std::size_t headwordLength = std::strlen(reinterpret_cast<const char*>(view.headword));
+    std::cout << Cp1256ToUtf8(view.headword, headwordLength) << "\n";
+    if (view.mode & kPanePersian) PrintPane("[fa]", view.persian);
+    if (view.mode & kPaneEnglish) PrintPane("[en]", view.english);
+}
+
+void AnswerLine(std::string line, Lookup& lookup, const Dictionary& dict) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    AnswerQuery(line, lookup, dict);
+    std::cout << "\n";
+}
+
+// One query per line of standard input, read in large blocks. The answers
+// are flushed whenever the lines read so far are answered, before reading
+// on: a program that writes one query and waits gets its answer, and a long
+// list costs one write per block rather than one per line.
+void AnswerStandardInput(Lookup& lookup, const Dictionary& dict) {
+    std::string pending;
+    std::vector<char> block(kInputBlockSize);
+    for (;;) {
+        const ssize_t got = ::read(STDIN_FILENO, block.data(), block.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        pending.append(block.data(), static_cast<std::size_t>(got));
+        std::size_t start = 0;
+        for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos; start = end + 1) {
+            AnswerLine(pending.substr(start, end - start), lookup, dict);
+        }
+        pending.erase(0, start);
+        std::cout.flush();
+    }
+    if (!pending.empty()) AnswerLine(pending, lookup, dict);  // a last line without its end
 }
 
 int RunLookup(int argc, char** argv) {
@@ -130,19 +171,14 @@ int RunLookup(int argc, char** argv) {
     }
     auto dict = std::make_unique<Dictionary>();
     if (!OpenDictionary(*dict)) return 1;
-    LookupState state;
+    Lookup lookup;
     if (argc == 3 && std::strcmp(argv[2], "-") == 0) {
-        std::string line;
-        while (std::getline(std::cin, line)) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            AnswerQuery(line, state, *dict);
-            std::cout << "\n";
-        }
+        AnswerStandardInput(lookup, *dict);
         return 0;
     }
     for (int i = 2; i < argc; ++i) {
         if (i > 2) std::cout << "\n";
-        AnswerQuery(argv[i], state, *dict);
+        AnswerQuery(argv[i], lookup, *dict);
     }
     return 0;
 }

@@ -1,7 +1,9 @@
 // What the program loads: the command line runs without the window's
 // libraries, and finds the window's module when the window is asked for.
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -61,6 +63,47 @@ TEST(ProgramStart, LookupRemembersBothDigestsInTheCacheFolder) {
     EXPECT_EQ(std::distance(std::filesystem::begin(files), std::filesystem::end(files)), 2);
     const ProgramRun second = RunProgram("XDG_CACHE_HOME=" + cache.Path(), "lookup book");
     EXPECT_EQ(second.output, first.output);
+}
+
+// A program that writes one query and waits for the answer before writing
+// the next gets each answer while standard input is still open.
+TEST(ProgramStart, LookupFromStandardInputAnswersEachLineAsItComes) {
+    int toNira[2];
+    int fromNira[2];
+    ASSERT_EQ(pipe(toNira), 0);
+    ASSERT_EQ(pipe(fromNira), 0);
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        dup2(toNira[0], STDIN_FILENO);
+        dup2(fromNira[1], STDOUT_FILENO);
+        for (int fd : {toNira[0], toNira[1], fromNira[0], fromNira[1]}) close(fd);
+        execl(NIRA_TEST_BIN, NIRA_TEST_BIN, "lookup", "-", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(toNira[0]);
+    close(fromNira[1]);
+    std::string answers;
+    for (const std::string query : {"book\n", "water\n"}) {
+        ASSERT_EQ(write(toNira[1], query.data(), query.size()), static_cast<ssize_t>(query.size()));
+        // An answer ends with an empty line; wait for it (at most 20 s).
+        const std::size_t before = answers.size();
+        while (answers.find("\n\n", before) == std::string::npos) {
+            pollfd ready{fromNira[0], POLLIN, 0};
+            ASSERT_EQ(poll(&ready, 1, 20000), 1) << "no answer to " << query;
+            char chunk[4096];
+            const ssize_t got = read(fromNira[0], chunk, sizeof chunk);
+            ASSERT_GT(got, 0);
+            answers.append(chunk, static_cast<std::size_t>(got));
+        }
+        EXPECT_EQ(answers.find(query.substr(0, query.size() - 1) + "\n[", before), before)
+            << answers.substr(before);
+    }
+    close(toNira[1]);
+    close(fromNira[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 }  // namespace
