@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <future>
 #include <string>
+#include <system_error>
 
 #include "app/DictionaryDlg.h"
 #include "app/Resource.h"
@@ -76,7 +77,12 @@ bool CDictionaryDlg::OnInitDialog() {
 // read at all is reported with its bare name ("english was not found.").
 std::future<std::string> CDictionaryDlg::StartDigest(const DataFileEdition& file) const {
     const std::string path = JoinPath(m_options.dataFolder, file.name);
-    return std::async(std::launch::async, [path] { return CMd5::DigestOfFile(path); });
+    auto digest = [path] { return CMd5::DigestOfFile(path); };
+    try {
+        return std::async(std::launch::async, digest);
+    } catch (const std::system_error&) {  // no thread to be had: computed when asked for
+        return std::async(std::launch::deferred, digest);
+    }
 }
 
 bool CDictionaryDlg::CheckDigest(const DataFileEdition& file,

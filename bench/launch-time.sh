@@ -18,9 +18,9 @@ Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 50); do xprop -display "$display" -root >/dev/null 2>&1 && break; sleep 0.1; done
-mkdir -p "$work/home"
+mkdir -p "$work/home" "$work/runtime" && chmod 700 "$work/runtime"
 
-HOME="$work/home" XDG_CONFIG_HOME="$work/home" NIRA_DATA_DIR="$build/bin" DISPLAY="$display" \
+HOME="$work/home" XDG_CONFIG_HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" NIRA_DATA_DIR="$build/bin" DISPLAY="$display" \
 python3 - "$build/bin/nira" "$runs" <<'PY'
 import os, signal, subprocess, sys, time
 nira, runs = sys.argv[1], int(sys.argv[2])
