@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <future>
 #include <string>
 
 #include "app/ShadedEdit.h"
@@ -123,7 +124,8 @@ private:
     void SetIcons();
     void CreatePaneFont();
     void SetButtonImages();
-    bool CheckDigest(const DataFileEdition& file);
+    std::future<std::string> StartDigest(const DataFileEdition& file) const;
+    bool CheckDigest(const DataFileEdition& file, std::future<std::string>& computed);
     bool OpenDataFiles();
     void RestoreWindowRect();
     void StartClipboardTimer();

@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <future>
+#include <string>
+#include <system_error>
 
 #include "app/DictionaryDlg.h"
 #include "app/Resource.h"
@@ -55,8 +58,12 @@ bool CDictionaryDlg::OnInitDialog() {
     SetIcons();
     CreatePaneFont();
     SetButtonImages();
-    if (!CheckDigest(m_edition.english)) return false;
-    if (!CheckDigest(m_edition.persian)) return false;
+    // Both digests at once, each on its own thread: the window waits for
+    // the larger file only. They are judged in the order "english", "persian".
+    std::future<std::string> english = StartDigest(m_edition.english);
+    std::future<std::string> persian = StartDigest(m_edition.persian);
+    if (!CheckDigest(m_edition.english, english)) return false;
+    if (!CheckDigest(m_edition.persian, persian)) return false;
     ShowWelcomeText();
     if (!OpenDataFiles()) return false;
     RestoreWindowRect();
@@ -68,11 +75,21 @@ bool CDictionaryDlg::OnInitDialog() {
 
 // Compares a data file's digest with the edition's. A file that cannot be
 // read at all is reported with its bare name ("english was not found.").
-bool CDictionaryDlg::CheckDigest(const DataFileEdition& file) {
+std::future<std::string> CDictionaryDlg::StartDigest(const DataFileEdition& file) const {
     const std::string path = JoinPath(m_options.dataFolder, file.name);
+    auto digest = [path] { return CMd5::DigestOfFile(path); };
+    try {
+        return std::async(std::launch::async, digest);
+    } catch (const std::system_error&) {  // no thread to be had: computed when asked for
+        return std::async(std::launch::deferred, digest);
+    }
+}
+
+bool CDictionaryDlg::CheckDigest(const DataFileEdition& file,
+                                 std::future<std::string>& computed) {
     std::string digest;
     try {
-        digest = CMd5::DigestOfFile(path);
+        digest = computed.get();
     } catch (const CFileException& error) {
         ReportFileError(QString::fromStdString(
             CFileException(error.GetCause(), file.name).Message()));
