@@ -132,7 +132,7 @@ struct NounSuffix {
 
 // The affixes, in the joined-yeh spelling the rules work on. Longer ones
 // come first where one ends another; ان before یان and گان, since a word
-// in ی (ایرانی) keeps it before ان.
+// in ی (ایرانی) keeps it before ان; ام and اش (خانه‌ام) before م and ش.
 struct PersianAffixes {
     std::vector<std::string> continuousPrefixes{Fa(u"نمی"), Fa(u"می")};
     std::vector<std::string> shortPrefixes{Fa(u"ب"), Fa(u"ن")};
@@ -145,7 +145,8 @@ struct PersianAffixes {
     std::vector<NounSuffix> nounSuffixes{
         {Fa(u"هایی"), ""}, {Fa(u"های"), ""}, {Fa(u"ها"), ""},  {Fa(u"ترین"), ""},
         {Fa(u"تر"), ""},   {Fa(u"ان"), ""},  {Fa(u"یان"), ""}, {Fa(u"گان"), Fa(u"ه")},
-        {Fa(u"ات"), ""},   {Fa(u"ای"), ""},  {Fa(u"مان"), ""}, {Fa(u"تان"), ""},
+        {Fa(u"ات"), ""},   {Fa(u"ای"), ""},  {Fa(u"ام"), ""},  {Fa(u"اش"), ""},
+        {Fa(u"مان"), ""}, {Fa(u"تان"), ""},
         {Fa(u"شان"), ""},  {Fa(u"ی"), ""},   {Fa(u"م"), ""},   {Fa(u"ت"), ""},
         {Fa(u"ش"), ""}};
     std::string infinitiveEnd = Fa(u"ن");

@@ -34,7 +34,7 @@ const char* const kEnglishWords[] = {
     "good", "goose", "hope", "mouse", "stop",  "swim",  "tall",   "wolf"};
 
 const char16_t* const kPersianWords[] = {
-    u"آمدن",  u"آن",    u"ایرانی", u"بزرگ",    u"پرنده", u"خانه", u"خریدن",
+    u"آمدن",  u"آن",    u"ایرانی", u"خان", u"بزرگ",    u"پرنده", u"خانه", u"خریدن",
     u"خواستن", u"خواندن", u"دانشجو", u"درخت",    u"رفتن",  u"زندگی", u"شدن",
     u"فارسی", u"کتاب",  u"کرد",    u"کردن",    u"گفتن",  u"می‌خواهم"};
 
@@ -180,7 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{"affix", u"پرندگان", "پرنده"}, FormCase{"affix", u"دانشجویان", "دانشجو"},
         FormCase{"affix", u"ایرانیان", "ایرانی"}, FormCase{"affix", u"خانه‌ای", "خانه"},
         FormCase{"affix", u"کتابی", "کتاب"}, FormCase{"affix", u"کتابم", "کتاب"},
-        FormCase{"affix", u"کتابشان", "کتاب"},
+        FormCase{"affix", u"کتابشان", "کتاب"}, FormCase{"affix", u"خانه‌ام", "خانه"},
+        FormCase{"affix", u"خانه‌اش", "خانه"},
         // Verbs: past stem + ن, the table of stems, regular present stems.
         FormCase{"verb", u"کردم", "کردن"}, FormCase{"verb", u"گفتند", "گفتن"},
         FormCase{"verb", u"نکردم", "کردن"}, FormCase{"verb", u"رفته‌ام", "رفتن"},
