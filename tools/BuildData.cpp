@@ -15,7 +15,7 @@ namespace {
 const char* const kUsage =
     "usage: nira-build-data --sources DIR --wordnet DIR --welcome FILE --about FILE\n"
     "                       --data-dir DIR --header FILE --word-forms FILE\n"
-    "                       --verbs FILE [--colloquial FILE]\n"
+    "                       --verbs FILE --colloquial FILE\n"
     "The environment variable NIRA_SOURCES, when set, takes the place of --sources.\n";
 
 nira::datatool::DataBuildPaths ParseArguments(int argc, char** argv) {
@@ -46,7 +46,7 @@ nira::datatool::DataBuildPaths ParseArguments(int argc, char** argv) {
     }
     if (!values.empty()) throw std::invalid_argument("unknown option --" + values.begin()->first);
     for (const auto& [name, field] : fields) {
-        if (field->empty() && field != &paths.colloquial) throw std::invalid_argument(std::string("missing --") + name);
+        if (field->empty()) throw std::invalid_argument(std::string("missing --") + name);
     }
     return paths;
 }

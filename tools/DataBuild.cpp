@@ -102,9 +102,7 @@ WordFormRows BuildWordFormRows(const DataBuildPaths& paths, const BuiltDictionar
     WordFormRows rows;
     rows.englishExceptions = EnglishExceptionRows(exceptionLists, HeadwordSetOf(built.englishHeadwords));
     rows.verbStems = VerbStemRows(ReadWholeFile(paths.verbs), persian);
-    if (!paths.colloquial.empty()) {
-        rows.colloquial = ColloquialRows(ReadWholeFile(paths.colloquial), persian);
-    }
+    rows.colloquial = ColloquialRows(ReadWholeFile(paths.colloquial), persian);
     return rows;
 }
 

@@ -16,7 +16,7 @@ struct DataBuildPaths {
     std::string header;      // the generated NiraEdition.h
     std::string wordForms;   // the generated NiraWordForms.h
     std::string verbs;       // tools/data/persian-verbs.tsv
-    std::string colloquial;  // tools/data/persian-colloquial.tsv; may be empty
+    std::string colloquial;  // tools/data/persian-colloquial.tsv
 };
 
 // Runs the build; throws std::runtime_error with a message for the user
