@@ -20,6 +20,7 @@
 #include "dict/WordForms.h"
 #include "platform/ArabicForms.h"
 #include "platform/Cp1256.h"
+#include "platform/LowerCase.h"
 #include "platform/PersianSpelling.h"
 #include "present/EntryText.h"
 
@@ -163,6 +164,26 @@ TEST_F(RealWordForms, WithoutAFormTheNearestEntryStays) {
         SearchEntry(reinterpret_cast<const unsigned char*>(query.c_str()),
                     s_dict->File(m_result->file), range.m_first, range.m_last, current);
         EXPECT_EQ(shown, current) << typed;
+    }
+}
+
+// Every headword typed as it is written ends on its own entry, through the
+// search alone: the headword spelling leaves a headword as it is.
+TEST_F(RealWordForms, EveryHeadwordTypedFindsItself) {
+    for (const DictionaryFile* file : {&s_dict->m_filePersian, &s_dict->m_fileEnglish}) {
+        auto entry = std::make_unique<unsigned char[]>(kEntryBufferSize);
+        auto& buffer = *reinterpret_cast<unsigned char(*)[kEntryBufferSize]>(entry.get());
+        for (int32_t k = 1; k <= file->EntryCount(); ++k) {
+            ReadEntry(*file, k, buffer);
+            const std::string headword = reinterpret_cast<const char*>(buffer);
+            std::u16string typed(headword.size(), u'\0');
+            Cp1256ToWide(buffer, headword.size(), typed.data(), typed.size());
+            if (LowerCase(typed) != typed) continue;  // the field would lower-case it
+            m_state = LookupState{};
+            LookUpWord(typed.data(), typed.size(), m_state, *s_dict, *m_result);
+            ASSERT_EQ(m_state.m_current, k) << Cp1256ToUtf8(headword);
+            ASSERT_FALSE(m_result->wordForm) << Cp1256ToUtf8(headword);
+        }
     }
 }
 
