@@ -11,6 +11,7 @@
 #include "dict/Lookup.h"
 #include "digest/Md5.h"
 #include "platform/Cp1256.h"
+#include "platform/PersianDisplay.h"
 #include "platform/DataFolder.h"
 #include "platform/FileException.h"
 #include "present/EntryText.h"
@@ -80,7 +81,7 @@ bool OpenDictionary(Dictionary& dict) {
 
 // A pane's text as printed: each "\r\n" line break of the pane a new line.
 void PrintPane(const char* tag, const unsigned char* text) {
-    std::string utf8 = Cp1256ToUtf8(text, std::strlen(reinterpret_cast<const char*>(text)));
+    std::string utf8 = Cp1256ToDisplayUtf8(text, std::strlen(reinterpret_cast<const char*>(text)));
     std::string lines;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') continue;
@@ -110,7 +111,7 @@ void AnswerQuery(const std::string& queryUtf8, LookupState& state,
     DecodeEntry(result->entry, result->length, result->file, dict.m_scrambleKey, *view);
     std::memcpy(state.m_headword, view->headword, sizeof state.m_headword);
     const std::size_t headwordLength = std::strlen(reinterpret_cast<const char*>(view->headword));
-    std::cout << Cp1256ToUtf8(view->headword, headwordLength) << "\n";
+    std::cout << Cp1256ToDisplayUtf8(view->headword, headwordLength) << "\n";
     if (view->mode & kPanePersian) PrintPane("[fa]", view->persian);
     if (view->mode & kPaneEnglish) PrintPane("[en]", view->english);
 }

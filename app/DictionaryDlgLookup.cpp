@@ -10,7 +10,7 @@
 #include "app/DictionaryDlg.h"
 #include "app/Trace.h"
 #include "dict/Browse.h"
-#include "platform/Cp1256.h"
+#include "platform/PersianDisplay.h"
 #include "present/WelcomeText.h"
 
 namespace nira {
@@ -19,7 +19,7 @@ QString WindowTextFromCp1256(const unsigned char* text, std::size_t capacity) {
     char16_t wide[kPaneTextUnits];
     const std::size_t limit = std::min<std::size_t>(capacity, kPaneTextUnits) - 1;
     const std::size_t bytes = strnlen(reinterpret_cast<const char*>(text), limit);
-    const std::size_t units = Cp1256ToWide(text, bytes, wide, limit);
+    const std::size_t units = Cp1256ToDisplay(text, bytes, wide, limit);
     return QString(reinterpret_cast<const QChar*>(wide), static_cast<qsizetype>(units));
 }
 

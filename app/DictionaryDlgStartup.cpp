@@ -44,6 +44,8 @@ DictionaryDlgOptions DictionaryDlgOptions::ForInstalledProgram() {
     DictionaryDlgOptions options;
     options.dataFolder = FindDataFolder(NIRA_INSTALL_DATADIR);
     options.iniPath = JoinPath(UserConfigDir(), kIniFileName);
+    options.clipboardNeedsFocus =
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     return options;
 }
 
@@ -67,7 +69,8 @@ bool CDictionaryDlg::OnInitDialog() {
 }
 
 // Compares a data file's digest with the edition's. A file that cannot be
-// read at all is reported with its bare name ("english was not found.").
+// read at all is reported with its bare name ("english was not found."); a
+// file that differs with its path, and how to get it back.
 bool CDictionaryDlg::CheckDigest(const DataFileEdition& file) {
     const std::string path = JoinPath(m_options.dataFolder, file.name);
     std::string digest;
@@ -78,7 +81,9 @@ bool CDictionaryDlg::CheckDigest(const DataFileEdition& file) {
             CFileException(error.GetCause(), file.name).Message()));
         return false;
     }
-    return file.digest != nullptr && digest == file.digest;
+    if (file.digest != nullptr && digest == file.digest) return true;
+    ReportFileError(QString::fromUtf8(kDamagedDataFileText).arg(QString::fromStdString(path)));
+    return false;
 }
 
 void CDictionaryDlg::ReportFileError(const QString& text) {
@@ -107,6 +112,7 @@ void CDictionaryDlg::RestoreWindowRect() {
 }
 
 void CDictionaryDlg::StartClipboardTimer() {
+    WatchClipboardChanges();
     m_clipboardTimer.stop();
     m_clipboardTimer.start(kClipboardPollMs, this);
 }

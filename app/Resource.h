@@ -44,6 +44,18 @@ constexpr const char* kAboutCaption = "About Nira";
 constexpr const char* kAboutTitle = "Nira v1.2  فرهنگ لغت انگليسى";
 constexpr const char* kAboutOk = "خوب";
 constexpr const char* kMessageBoxCaption = "Nira";
+// Under native Wayland the clipboard is read only while the window has the
+// focus.
+constexpr const char* kWaylandClipboardNote =
+    "On this Wayland desktop Nira sees a copied word only while it has the focus. "
+    "To look up a selection from anywhere, bind the command nira WORD (for example "
+    "nira \"$(wl-paste -p)\") to a desktop shortcut.";
+constexpr const char* kWaylandPlaceholder = "Type a word (copied words: see the tooltip)";
+// A data file whose digest differs; %1 is its path.
+constexpr const char* kDamagedDataFileText =
+    "The data file %1 is damaged, or is not the edition this program was built for.\n\n"
+    "To get it back, reinstall Nira, or rebuild the data files from the sources with "
+    "scripts/run.sh (see README.md). Until then Nira looks nothing up.";
 
 // Version fields shown by --version and the About box.
 constexpr const char* kFileVersion = "1, 0, 0, 1";
@@ -111,6 +123,9 @@ constexpr int kMinimizedLeft = -32000;
 constexpr int kMinimizedTop = -32000;
 constexpr int kMinimizedWidth = 160;
 constexpr int kMinimizedHeight = 28;
+
+// How long a later start waits for the running window to take its words.
+constexpr int kHandOffTimeoutMs = 3000;
 
 // How long after the window first shows a restored rectangle may still be
 // fitted to the frame the window manager reports.

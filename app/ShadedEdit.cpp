@@ -1,5 +1,8 @@
 #include "app/ShadedEdit.h"
 
+#include "app/ClipboardText.h"
+
+#include <QMimeData>
 #include <QPainter>
 #include <QPalette>
 #include <QScrollBar>
@@ -68,6 +71,12 @@ QString CShadedEdit::GetWindowText() const {
     QString text = toPlainText();
     text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     return text;
+}
+
+QMimeData* CShadedEdit::createMimeDataFromSelection() const {
+    QMimeData* data = QPlainTextEdit::createMimeDataFromSelection();
+    if (data != nullptr) data->setData(QString::fromLatin1(kOwnCopyType), QByteArray("1"));
+    return data;
 }
 
 QRect CShadedEdit::FrameRectFor(int clientWidth, int clientHeight) {
