@@ -1,6 +1,7 @@
 #include "app/SingleInstance.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
@@ -19,6 +20,8 @@ namespace {
 constexpr char kAnswer[] = "ok\n";
 // Enough for any words a command line holds; more is cut.
 constexpr qint64 kMaxMessage = 64 * 1024;
+// A window that is there accepts at once; a stale socket refuses at once.
+constexpr int kProbeTimeoutMs = 1000;
 
 QString RuntimeFolder() {
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
@@ -62,14 +65,16 @@ CInstanceServer::~CInstanceServer() {
     m_server->close();  // removes the socket file
 }
 
+// A live window answers on its socket, a stale socket does not. (Listening
+// alone would not tell: with access options Qt puts its socket in place by
+// renaming it over whatever is there.)
 bool CInstanceServer::Listen(const QString& path) {
-    if (m_server->listen(path)) return true;
-    if (m_server->serverError() != QAbstractSocket::AddressInUseError) return false;
-    // Something is there: a live window answers, a stale socket does not.
-    QLocalSocket probe;
-    probe.connectToServer(path);
-    if (probe.waitForConnected(1000)) return false;
-    QLocalServer::removeServer(path);
+    if (QFileInfo::exists(path)) {
+        QLocalSocket probe;
+        probe.connectToServer(path);
+        if (probe.waitForConnected(kProbeTimeoutMs)) return false;
+        QLocalServer::removeServer(path);
+    }
     return m_server->listen(path);
 }
 
