@@ -142,6 +142,7 @@ private:
     void AppendAboutItem();
     void SetIcons();
     void CreatePaneFont();
+    void SetHeadwordFont(bool persian);
     void SetButtonImages();
     bool CheckDigest(const DataFileEdition& file);
     bool OpenDataFiles();

@@ -57,6 +57,7 @@ void CDictionaryDlg::ShowEntry(const unsigned char* entry, int length, DataFileI
     DecodeEntry(entry, length, file, m_dict.m_scrambleKey, view);
     std::memcpy(m_state.m_headword, view.headword, sizeof m_state.m_headword);
     m_state.m_headword[kHeadwordBufferSize - 1] = 0;
+    SetHeadwordFont(file == DataFileId::English);
     m_headwordLine->setText(WindowTextFromCp1256(m_state.m_headword, kHeadwordBufferSize));
     if (view.hasPersian) SetPaneText(m_paneFa, view.persian);
     if (view.hasEnglish) SetPaneText(m_paneEn, view.english);

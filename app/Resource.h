@@ -66,7 +66,16 @@ constexpr const char* kProductName = "Nira Application";
 
 // Pane layout: the pane area starts 47 pixels below the client's top.
 constexpr int kPaneAreaTop = 47;
-constexpr int kPaneFontPixels = 16;
+// The pane font's em and line pitch: the carried Persian font asks for 1.56
+// em a line (25 px at a 16 px em), which left a half pane at the default
+// size four lines; at 14 px lines 17 px apart it shows seven, and Persian
+// stays as large as Latin text of the same em.
+constexpr int kPaneFontPixels = 14;
+constexpr int kPaneLinePixels = 17;
+constexpr int kPaneTextMargin = 2;
+// A Persian headword in the pane font, at a size that reads like the
+// dialog font's Latin headword.
+constexpr int kHeadwordPersianPixels = 14;
 constexpr const char* kPaneFontFace = "Tahoma";
 
 // Dialog units of 8-point "MS Sans Serif" at 96 dpi: 6 x 13 pixel base
