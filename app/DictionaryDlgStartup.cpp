@@ -10,6 +10,7 @@
 
 #include "app/DictionaryDlg.h"
 #include "app/Resource.h"
+#include "app/WindowPlacement.h"
 #include "digest/Md5.h"
 #include "platform/DataFolder.h"
 #include "platform/FileException.h"
@@ -29,13 +30,14 @@ QRect VirtualDesktop() {
     return desktop;
 }
 
-bool IntersectsAnyScreen(const QRect& rect) {
-    const QRect probe(rect.topLeft(), QSize(std::max(rect.width(), 1),
-                                            std::max(rect.height(), 1)));
+QList<ScreenArea> ScreenAreas(int& primary) {
+    QList<ScreenArea> areas;
+    primary = 0;
     for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->geometry().intersects(probe)) return true;
+        if (screen == QGuiApplication::primaryScreen()) primary = int(areas.size());
+        areas.append({screen->geometry(), screen->availableGeometry()});
     }
-    return false;
+    return areas;
 }
 
 }  // namespace
@@ -123,10 +125,11 @@ QRect ClientRectForOuter(const QRect& outer, const QMargins& frame) {
                  std::max(outer.height() - frame.top() - frame.bottom(), 0));
 }
 
-// Moves the window's outer rectangle (frame included). A rectangle on no
-// screen (a monitor was removed) goes onto the primary screen instead. The
-// size is kept between the system's smallest and largest window sizes,
-// whatever the INI file says.
+// Moves the window's outer rectangle (frame included). A rectangle whose
+// title bar cannot be reached (a monitor was removed, a sliver left on the
+// screen) comes onto a screen instead (PlaceRestoredRect). The size is
+// kept between the system's smallest and largest window sizes, whatever
+// the INI file says.
 void CDictionaryDlg::MoveWindow(int x, int y, int width, int height) {
     const QRect desktop = VirtualDesktop();
     if (!desktop.isEmpty()) {
@@ -135,12 +138,12 @@ void CDictionaryDlg::MoveWindow(int x, int y, int width, int height) {
     }
     width = std::max(width, kMinTrackWidth);
     height = std::max(height, kMinTrackHeight);
-    QRect outer(BoundCoordinate(x), BoundCoordinate(y), BoundCoordinate(width),
-                BoundCoordinate(height));
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    if (primary != nullptr && !IntersectsAnyScreen(outer)) {
-        outer.moveTopLeft(primary->availableGeometry().topLeft());
-    }
+    int primary = 0;
+    const QList<ScreenArea> screens = ScreenAreas(primary);
+    const QRect outer = PlaceRestoredRect(
+        QRect(BoundCoordinate(x), BoundCoordinate(y), BoundCoordinate(width),
+              BoundCoordinate(height)),
+        screens, primary);
     const QMargins frame = FrameMargins();
     const QRect client = ClientRectForOuter(outer, frame);
     move(client.topLeft());

@@ -126,6 +126,14 @@ constexpr int kMaxTrackSlack = 64;
 constexpr int kMinTrackWidth = 136;
 constexpr int kMinTrackHeight = 39;
 
+// A restored window keeps its place only if the top of it, this high and
+// at least this wide, lies on a screen (where its title bar can be taken
+// with the mouse); a maximised window's frame hangs this far over the
+// screen's edges.
+constexpr int kGrabStripHeight = 40;
+constexpr int kGrabStripWidth = 100;
+constexpr int kFrameOverhang = 8;
+
 // The rectangle a minimised window reports: far in the negative, so that
 // closing while minimised saves nothing.
 constexpr int kMinimizedLeft = -32000;
