@@ -21,7 +21,8 @@ namespace nira {
 namespace {
 
 const char* const kUsage =
-    "Usage: nira                 open the dictionary window\n"
+    "Usage: nira                 open the dictionary window, or bring it to the front\n"
+    "       nira WORD...         show WORD in the window (the one already open, if any)\n"
     "       nira lookup WORD...  look words up as the window does\n"
     "       nira lookup -        one query per line from standard input\n"
     "       nira info            the data files and their digest check\n"
@@ -29,7 +30,7 @@ const char* const kUsage =
     "\n"
     "The data files \"persian\" and \"english\" are taken from $NIRA_DATA_DIR,\n"
     "else the current folder if both are there, else the program's folder,\n"
-    "else " NIRA_INSTALL_DATADIR ".\n";
+    "else <bin>/../share/nira beside it, else " NIRA_INSTALL_DATADIR ".\n";
 
 struct FileCheck {
     std::string path;
