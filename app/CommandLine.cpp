@@ -16,6 +16,7 @@
 #include "digest/DigestCache.h"
 #include "digest/Md5.h"
 #include "platform/Cp1256.h"
+#include "platform/PersianDisplay.h"
 #include "platform/DataFolder.h"
 #include "platform/LowerCase.h"
 #include "platform/FileException.h"
@@ -26,7 +27,8 @@ namespace nira {
 namespace {
 
 const char* const kUsage =
-    "Usage: nira                 open the dictionary window\n"
+    "Usage: nira                 open the dictionary window, or bring it to the front\n"
+    "       nira WORD...         show WORD in the window (the one already open, if any)\n"
     "       nira lookup WORD...  look words up as the window does\n"
     "       nira lookup -        one query per line from standard input\n"
     "       nira info            the data files and their digest check\n"
@@ -34,7 +36,7 @@ const char* const kUsage =
     "\n"
     "The data files \"persian\" and \"english\" are taken from $NIRA_DATA_DIR,\n"
     "else the current folder if both are there, else the program's folder,\n"
-    "else " NIRA_INSTALL_DATADIR ".\n";
+    "else <bin>/../share/nira beside it, else " NIRA_INSTALL_DATADIR ".\n";
 
 constexpr std::size_t kInputBlockSize = 64 * 1024;
 
@@ -95,7 +97,7 @@ bool OpenDictionary(Dictionary& dict) {
 
 // A pane's text as printed: each "\r\n" line break of the pane a new line.
 void PrintPane(const char* tag, const unsigned char* text) {
-    std::string utf8 = Cp1256ToUtf8(text, std::strlen(reinterpret_cast<const char*>(text)));
+    std::string utf8 = Cp1256ToDisplayUtf8(text, std::strlen(reinterpret_cast<const char*>(text)));
     std::string lines;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') continue;
@@ -127,7 +129,7 @@ void AnswerQuery(const std::string& queryUtf8, Lookup& lookup, const Dictionary&
     DecodeEntry(result.entry, result.length, result.file, dict.m_scrambleKey, view);
     std::memcpy(lookup.state.m_headword, view.headword, sizeof lookup.state.m_headword);
     const std::size_t headwordLength = std::strlen(reinterpret_cast<const char*>(view.headword));
-    std::cout << Cp1256ToUtf8(view.headword, headwordLength) << "\n";
+    std::cout << Cp1256ToDisplayUtf8(view.headword, headwordLength) << "\n";
     if (view.mode & kPanePersian) PrintPane("[fa]", view.persian);
     if (view.mode & kPaneEnglish) PrintPane("[en]", view.english);
 }

@@ -108,6 +108,19 @@ void CDictionaryDlg::CreatePaneFont() {
     m_font.setPixelSize(kPaneFontPixels);
     m_paneFa->setFont(m_font);
     m_paneEn->setFont(m_font);
+    m_paneFa->SetLinePitch(kPaneLinePixels);
+    m_paneEn->SetLinePitch(kPaneLinePixels);
+}
+
+// A Persian headword in the pane font, an English one in the dialog font.
+void CDictionaryDlg::SetHeadwordFont(bool persian) {
+    if (!persian) {
+        m_headwordLine->setFont(font());
+        return;
+    }
+    QFont headword = m_font;
+    headword.setPixelSize(kHeadwordPersianPixels);
+    m_headwordLine->setFont(headword);
 }
 
 // An arrow button shows its icon alone; its text stays where no icon is.

@@ -13,6 +13,7 @@
 
 #include "app/DictionaryDlg.h"
 #include "app/Resource.h"
+#include "app/WindowPlacement.h"
 #include "digest/Md5.h"
 #include "platform/DataFolder.h"
 #include "platform/FileException.h"
@@ -32,13 +33,14 @@ QRect VirtualDesktop() {
     return desktop;
 }
 
-bool IntersectsAnyScreen(const QRect& rect) {
-    const QRect probe(rect.topLeft(), QSize(std::max(rect.width(), 1),
-                                            std::max(rect.height(), 1)));
+QList<ScreenArea> ScreenAreas(int& primary) {
+    QList<ScreenArea> areas;
+    primary = 0;
     for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->geometry().intersects(probe)) return true;
+        if (screen == QGuiApplication::primaryScreen()) primary = int(areas.size());
+        areas.append({screen->geometry(), screen->availableGeometry()});
     }
-    return false;
+    return areas;
 }
 
 }  // namespace
@@ -47,6 +49,8 @@ DictionaryDlgOptions DictionaryDlgOptions::ForInstalledProgram() {
     DictionaryDlgOptions options;
     options.dataFolder = FindDataFolder(NIRA_INSTALL_DATADIR);
     options.iniPath = JoinPath(UserConfigDir(), kIniFileName);
+    options.clipboardNeedsFocus =
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     return options;
 }
 
@@ -74,7 +78,8 @@ bool CDictionaryDlg::OnInitDialog() {
 }
 
 // Compares a data file's digest with the edition's. A file that cannot be
-// read at all is reported with its bare name ("english was not found.").
+// read at all is reported with its bare name ("english was not found."); a
+// file that differs with its path, and how to get it back.
 std::future<std::string> CDictionaryDlg::StartDigest(const DataFileEdition& file) const {
     const std::string path = JoinPath(m_options.dataFolder, file.name);
     auto digest = [path] { return CMd5::DigestOfFile(path); };
@@ -87,6 +92,7 @@ std::future<std::string> CDictionaryDlg::StartDigest(const DataFileEdition& file
 
 bool CDictionaryDlg::CheckDigest(const DataFileEdition& file,
                                  std::future<std::string>& computed) {
+    const std::string path = JoinPath(m_options.dataFolder, file.name);
     std::string digest;
     try {
         digest = computed.get();
@@ -95,7 +101,9 @@ bool CDictionaryDlg::CheckDigest(const DataFileEdition& file,
             CFileException(error.GetCause(), file.name).Message()));
         return false;
     }
-    return file.digest != nullptr && digest == file.digest;
+    if (file.digest != nullptr && digest == file.digest) return true;
+    ReportFileError(QString::fromUtf8(kDamagedDataFileText).arg(QString::fromStdString(path)));
+    return false;
 }
 
 void CDictionaryDlg::ReportFileError(const QString& text) {
@@ -124,6 +132,7 @@ void CDictionaryDlg::RestoreWindowRect() {
 }
 
 void CDictionaryDlg::StartClipboardTimer() {
+    WatchClipboardChanges();
     m_clipboardTimer.stop();
     m_clipboardTimer.start(kClipboardPollMs, this);
 }
@@ -134,10 +143,11 @@ QRect ClientRectForOuter(const QRect& outer, const QMargins& frame) {
                  std::max(outer.height() - frame.top() - frame.bottom(), 0));
 }
 
-// Moves the window's outer rectangle (frame included). A rectangle on no
-// screen (a monitor was removed) goes onto the primary screen instead. The
-// size is kept between the system's smallest and largest window sizes,
-// whatever the INI file says.
+// Moves the window's outer rectangle (frame included). A rectangle whose
+// title bar cannot be reached (a monitor was removed, a sliver left on the
+// screen) comes onto a screen instead (PlaceRestoredRect). The size is
+// kept between the system's smallest and largest window sizes, whatever
+// the INI file says.
 void CDictionaryDlg::MoveWindow(int x, int y, int width, int height) {
     const QRect desktop = VirtualDesktop();
     if (!desktop.isEmpty()) {
@@ -146,12 +156,12 @@ void CDictionaryDlg::MoveWindow(int x, int y, int width, int height) {
     }
     width = std::max(width, kMinTrackWidth);
     height = std::max(height, kMinTrackHeight);
-    QRect outer(BoundCoordinate(x), BoundCoordinate(y), BoundCoordinate(width),
-                BoundCoordinate(height));
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    if (primary != nullptr && !IntersectsAnyScreen(outer)) {
-        outer.moveTopLeft(primary->availableGeometry().topLeft());
-    }
+    int primary = 0;
+    const QList<ScreenArea> screens = ScreenAreas(primary);
+    const QRect outer = PlaceRestoredRect(
+        QRect(BoundCoordinate(x), BoundCoordinate(y), BoundCoordinate(width),
+              BoundCoordinate(height)),
+        screens, primary);
     const QMargins frame = FrameMargins();
     const QRect client = ClientRectForOuter(outer, frame);
     move(client.topLeft());

@@ -1,5 +1,5 @@
 // The window rectangle in Nira.ini: restored at start-up, saved by the
-// close box, not by Escape or Enter, not while minimised.
+// close box and Escape (Enter keeps the window), not while minimised.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -207,22 +207,38 @@ TEST(WindowIni, ClosingWhileMinimisedWritesNothing) {
     EXPECT_EQ(FileText(w.IniPath()), before);
 }
 
-TEST(WindowIni, EscapeAndEnterEndTheDialogWithoutSaving) {
-    const struct {
-        Qt::Key key;
-        QDialog::DialogCode result;
-    } cases[] = {{Qt::Key_Escape, QDialog::Rejected}, {Qt::Key_Return, QDialog::Accepted},
-                 {Qt::Key_Enter, QDialog::Accepted}};
-    for (const auto& c : cases) {
+// Enter after a word is a reflex: it keeps the window and selects the
+// word, so that the next word typed replaces it.
+TEST(WindowIni, EnterInTheQueryFieldSelectsItsTextAndKeepsTheWindow) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto fx = MakeStandardFixture();
         WindowHarness w(*fx);
         ASSERT_TRUE(w.StartShown());
         w.Type(QStringLiteral("book"));
-        QTest::keyClick(w.Dlg().WordField(), c.key);
-        EXPECT_FALSE(w.Dlg().isVisible()) << c.key;
-        EXPECT_EQ(w.Dlg().result(), c.result) << c.key;
-        EXPECT_FALSE(std::filesystem::exists(w.IniPath())) << c.key;
+        const Qt::KeyboardModifiers modifiers =
+            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        QTest::keyClick(w.Dlg().WordField(), key, modifiers);
+        EXPECT_TRUE(w.Dlg().isVisible()) << key;
+        EXPECT_EQ(w.Dlg().WordField()->selectedText(), QStringLiteral("book")) << key;
+        w.Type(QStringLiteral("dog"));
+        EXPECT_EQ(w.Dlg().WordField()->text(), QStringLiteral("dog")) << key;
+        EXPECT_EQ(w.Headword(), QStringLiteral("dog")) << key;
+        EXPECT_FALSE(std::filesystem::exists(w.IniPath())) << key;
     }
+}
+
+TEST(WindowIni, EscapeClosesTheWindowSavingItsRectangle) {
+    auto fx = MakeStandardFixture();
+    WindowHarness w(*fx);
+    ASSERT_TRUE(w.StartShown());
+    w.Dlg().move(70, 80);
+    w.Type(QStringLiteral("book"));
+    QTest::keyClick(w.Dlg().WordField(), Qt::Key_Escape);
+    EXPECT_FALSE(w.Dlg().isVisible());
+    const Saved saved = ReadIni(w.IniPath());
+    EXPECT_EQ(saved.left, 70);
+    EXPECT_EQ(saved.top, 80);
+    EXPECT_EQ(saved.right - saved.left, w.Dlg().frameGeometry().width());
 }
 
 TEST(WindowIni, EnterOnAnArrowButtonPressesIt) {

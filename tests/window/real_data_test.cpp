@@ -114,8 +114,8 @@ TEST_F(WindowRealData, TypedAndCopiedWordsShowTheSameHeadword) {
         "درختان", "میخواهم", "نمی‌خواهم", "میخواستم", "می‌روم", "میشه"};
     const char* const expected[] = {
         "book", "go", "child", "mouse", "carry", "box", "swim", "wolf", "goose", "tall",
-        "فارسى", "خيلى", "زندگى", "كتاب", "كتاب", "كتاب", "كتاب", "كتاب", "درخت",
-        "مى‌خواهم", "خواستن", "خواستن", "رفتن", "شدن"};
+        "فارسی", "خیلی", "زندگی", "کتاب", "کتاب", "کتاب", "کتاب", "کتاب", "درخت",
+        "می‌خواهم", "خواستن", "خواستن", "رفتن", "شدن"};
     QClipboard* clipboard = QGuiApplication::clipboard();
     for (std::size_t i = 0; i < std::size(words); ++i) {
         const QString word = QString::fromUtf8(words[i]);
