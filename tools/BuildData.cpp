@@ -14,7 +14,7 @@ namespace {
 
 const char* const kUsage =
     "usage: nira-build-data --sources DIR --wordnet DIR --welcome FILE --about FILE\n"
-    "                       --data-dir DIR --header FILE\n"
+    "                       --vocabulary DIR --cldr DIR --data-dir DIR --header FILE\n"
     "The environment variable NIRA_SOURCES, when set, takes the place of --sources.\n";
 
 nira::datatool::DataBuildPaths ParseArguments(int argc, char** argv) {
@@ -33,6 +33,7 @@ nira::datatool::DataBuildPaths ParseArguments(int argc, char** argv) {
     const std::pair<const char*, std::string*> fields[] = {
         {"sources", &paths.sources}, {"wordnet", &paths.wordNet}, {"welcome", &paths.welcome},
         {"about", &paths.about},     {"data-dir", &paths.dataDir}, {"header", &paths.header},
+        {"vocabulary", &paths.vocabulary}, {"cldr", &paths.cldr},
     };
     for (const auto& [name, field] : fields) {
         const auto it = values.find(name);
