@@ -290,9 +290,9 @@ private:
         return entry;
     }
 
-    // Where WordNet lacks the word: our rows' notes, then the glosses of the
-    // Wiktionary senses that gave no Persian ("the {article} (article) ::
-    // Not used in Persian"), each after its part of speech.
+    // Where WordNet lacks the word: our rows' notes, or else the glosses of
+    // the Wiktionary senses that gave no Persian ("the {article} (article)
+    // :: Not used in Persian"), each after its part of speech.
     std::vector<std::string> NoteSenses(const EnglishSenses& senses) const {
         std::vector<std::string> texts;
         auto add = [&texts](const std::string& label, const std::string& note) {
@@ -304,6 +304,7 @@ private:
         for (std::size_t row : senses.vocabulary) {
             add(VocabularyPosLabel(m_sources.vocabulary[row].pos), m_sources.vocabulary[row].note);
         }
+        if (!texts.empty()) return texts;
         for (std::size_t line : senses.lines) {
             const WiktionaryLine& source = m_sources.wiktionary[line];
             if (m_lineWords[line].empty()) add(source.posTag.empty() ? "" : "(" + source.posTag + ")", source.gloss);

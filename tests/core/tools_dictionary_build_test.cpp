@@ -255,7 +255,7 @@ protected:
 
     DataBuildPaths Paths(const TempFolder& out) const {
         return {m_sourcesDir.Path(), m_wordNetDir.Path(), m_textDir.File("welcome-fa.txt"),
-                m_textDir.File("about.txt"), out.Path(), out.File("NiraEdition.h")};
+                m_textDir.File("about.txt"), out.Path(), out.File("NiraEdition.h"), "", ""};
     }
 
     static std::string Read(const std::string& path) {
