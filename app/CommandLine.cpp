@@ -12,6 +12,7 @@
 #include "digest/Md5.h"
 #include "platform/Cp1256.h"
 #include "platform/DataFolder.h"
+#include "platform/LowerCase.h"
 #include "platform/FileException.h"
 #include "present/ContentReport.h"
 #include "present/EntryText.h"
@@ -90,14 +91,9 @@ void PrintPane(const char* tag, const unsigned char* text) {
     std::cout << tag << "\n" << lines << "\n";
 }
 
-// The query field turns what is typed into lower case; only ASCII letters
-// have a case among the characters a query can keep.
+// The query field's lower-case style, as the window applies it.
 std::u16string AsQueryField(const std::string& queryUtf8) {
-    std::u16string query = Utf8ToUtf16(queryUtf8);
-    for (char16_t& unit : query) {
-        if (unit >= u'A' && unit <= u'Z') unit = static_cast<char16_t>(unit - u'A' + u'a');
-    }
-    return query;
+    return LowerCase(Utf8ToUtf16(queryUtf8));
 }
 
 // Looks one query up as the query field would and prints the answer.

@@ -10,16 +10,19 @@
 #include "app/DictionaryDlg.h"
 #include "app/Fonts.h"
 #include "app/Resource.h"
+#include "platform/LowerCase.h"
 
 namespace nira {
 namespace {
 
-// The query field's lower-case style: typed, pasted and set text alike.
+// The query field's lower-case style: typed, pasted and set text alike,
+// by the same rule `nira lookup` applies to its words.
 class LowerCaseValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int& /*pos*/) const override {
-        input = input.toLower();
+        LowerCaseInPlace(reinterpret_cast<char16_t*>(input.data()),
+                         static_cast<std::size_t>(input.size()));
         return Acceptable;
     }
 };

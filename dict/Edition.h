@@ -8,6 +8,8 @@
 
 namespace nira {
 
+struct WordFormTables;
+
 // One row of a LetterBucket table: headwords beginning with firstByte are
 // entries n + 1 to the n of the next row. The table ends with a 0xFF row.
 struct LetterBucketRow {
@@ -32,6 +34,8 @@ struct DictionaryEdition {
     DataFileEdition persian;   // English headwords; bucket rows a..z
     DataFileEdition english;   // Persian headwords; one row per first byte
     unsigned char scrambleKey = 0;
+    // The forms a query may stand for (dict/WordForms.h); none when null.
+    const WordFormTables* wordForms = nullptr;
 };
 
 // What an edition's entries hold: English headwords with a Persian

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "dict/Collation.h"
-#include "platform/Cp1256.h"
+#include "platform/PersianSpelling.h"
 
 namespace nira {
 
@@ -60,13 +60,14 @@ int ProbeEntry(const unsigned char* key, const DictionaryFile& file, int32_t k) 
 
 int Sign(int value) { return (value > 0) - (value < 0); }
 
-// The field's text as an 8-bit query: converted into the query buffer
-// (never more bytes than it holds), trimmed, cut to 51 bytes when the field
-// had more than 50 units, keheh rewritten as kaf.
+// The field's text as an 8-bit query: converted into the query buffer in
+// the spelling of the headwords (never more bytes than it holds), trimmed,
+// cut to 51 bytes when the field had more than 50 units, keheh rewritten
+// as kaf.
 void BuildQuery(const char16_t* text, std::size_t n,
                 unsigned char (&query)[kQueryBufferSize]) {
     const std::size_t capacity = std::min<std::size_t>(n, kQueryBufferSize - 1);
-    const std::size_t written = WideToCp1256(text, n, query, capacity);
+    const std::size_t written = HeadwordSpelling(text, n, query, capacity);
     query[std::min(written, capacity)] = 0;
     TrimSpaces(query);
     if (n > static_cast<std::size_t>(kLongQueryUnits)) query[kMaxHeadwordBytes] = 0;
@@ -134,6 +135,7 @@ void LookUpWord(const char16_t* text, std::size_t n, LookupState& state,
                 const Dictionary& dict, LookupResult& result) {
     result.length = 0;
     result.entry[0] = 0;
+    result.wordForm = false;
     if (n == 0 || text == nullptr) {
         result.outcome = LookupOutcome::EmptyField;
         return;
@@ -155,7 +157,9 @@ void LookUpWord(const char16_t* text, std::size_t n, LookupState& state,
         result.outcome = LookupOutcome::FileNotOpen;
         return;
     }
-    SearchEntry(query, file, state.m_first, state.m_last, state.m_current);
+    if (SearchEntry(query, file, state.m_first, state.m_last, state.m_current) != 0) {
+        result.wordForm = FindWordForm(query, result.file, state, dict);
+    }
     result.length = ReadEntry(file, state.m_current, result.entry);
     result.outcome = LookupOutcome::Entry;
 }

@@ -14,6 +14,7 @@
 #include "tools/EditionHeader.h"
 #include "tools/SourceFile.h"
 #include "tools/Vocabulary.h"
+#include "tools/WordFormTables.h"
 
 namespace nira::datatool {
 namespace {
@@ -108,6 +109,25 @@ void Report(std::ostream& out, const BuiltDictionary& built, const EditionConsta
         << welcomeBytes << " bytes, About text " << aboutBytes << " bytes\n";
 }
 
+HeadwordSet HeadwordSetOf(const std::vector<PlainEntry>& entries) {
+    HeadwordSet set;
+    for (const PlainEntry& e : entries) set.insert(e.headword);
+    return set;
+}
+
+WordFormRows BuildWordFormRows(const DataBuildPaths& paths, const BuiltDictionary& built) {
+    std::vector<std::string> exceptionLists;
+    for (const char* name : {"noun.exc", "verb.exc", "adj.exc", "adv.exc"}) {
+        exceptionLists.push_back(ReadWholeFile(JoinPath(paths.wordNet, name)));
+    }
+    const HeadwordSet persian = HeadwordSetOf(built.persianHeadwords);
+    WordFormRows rows;
+    rows.englishExceptions = EnglishExceptionRows(exceptionLists, HeadwordSetOf(built.englishHeadwords));
+    rows.verbStems = VerbStemRows(ReadWholeFile(paths.verbs), persian);
+    rows.colloquial = ColloquialRows(ReadWholeFile(paths.colloquial), persian);
+    return rows;
+}
+
 }  // namespace
 
 void RunDataBuild(const DataBuildPaths& paths, std::ostream& report) {
@@ -150,8 +170,13 @@ void RunDataBuild(const DataBuildPaths& paths, std::ostream& report) {
         edition.welcomePieces.push_back(ScrambleText(piece, *key));
     }
     edition.aboutStored = XorText(about, *key);
+    const WordFormRows wordForms = BuildWordFormRows(paths, built);
+    WriteWholeFile(paths.wordForms, WordFormsHeaderText(wordForms));
     WriteWholeFile(paths.header, EditionHeaderText(edition));
     Report(report, built, edition, welcome.size(), about.size());
+    report << "nira-build-data: word forms: " << wordForms.englishExceptions.size()
+           << " English exceptions, " << wordForms.verbStems.size() << " Persian verb stems, "
+           << wordForms.colloquial.size() << " colloquial forms\n";
 }
 
 }  // namespace nira::datatool

@@ -1,7 +1,8 @@
 // The constants the program holds for one edition of the data files,
 // written as the generated header NiraEdition.h: IndexBases, highest entry
 // numbers, digests, LetterBucket tables, the scramble key, and the welcome
-// and About texts in their stored forms.
+// and About texts in their stored forms. It includes NiraWordForms.h, written
+// beside it, whose tables the edition points to.
 #pragma once
 
 #include <array>

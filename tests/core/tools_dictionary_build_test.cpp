@@ -67,6 +67,10 @@ void WriteWordNet(const TempFolder& dir) {
         "book%1:10:00:: 00002000 1 46\n"
         "book%2:41:00:: 00001500 1 0\n"
         "volume%1:06:00:: 00001000 1 0\n");
+    dir.Write("noun.exc", "volumina volume\nbooks_of_mormon book_of_mormon\n");
+    dir.Write("verb.exc", "bookt book\n");
+    dir.Write("adj.exc", "better good well\n");
+    dir.Write("adv.exc", "");
 }
 
 void WriteSources(const TempFolder& dir) {
@@ -92,6 +96,8 @@ void WriteSources(const TempFolder& dir) {
 void WriteTexts(const TempFolder& dir) {
     dir.Write("welcome-fa.txt", "خوش آمدید!\nواژه‌ای را بنویسید.\n");
     dir.Write("about.txt", "WordNet 3.0 © 2006 Princeton University\n");
+    dir.Write("verbs.tsv", "# infinitive, past stem, present stem\nرزرو کردن\tرزرو کرد\tرزرو کن\n");
+    dir.Write("colloquial.tsv", "کتابا\tکتاب\n");
 }
 
 const PlainEntry* Find(const std::vector<PlainEntry>& entries, const std::string& headword) {
@@ -255,7 +261,9 @@ protected:
 
     DataBuildPaths Paths(const TempFolder& out) const {
         return {m_sourcesDir.Path(), m_wordNetDir.Path(), m_textDir.File("welcome-fa.txt"),
-                m_textDir.File("about.txt"), out.Path(), out.File("NiraEdition.h"), "", ""};
+                m_textDir.File("about.txt"), out.Path(), out.File("NiraEdition.h"),
+                out.File("NiraWordForms.h"), m_textDir.File("verbs.tsv"),
+                m_textDir.File("colloquial.tsv"), "", ""};
     }
 
     static std::string Read(const std::string& path) {
@@ -276,13 +284,19 @@ TEST_F(DataBuildRunTest, WritesTheSameFilesEveryTime) {
     std::ostringstream report;
     RunDataBuild(Paths(first), report);
     RunDataBuild(Paths(second), report);
-    for (const char* name : {"persian", "english", "NiraEdition.h"}) {
+    for (const char* name : {"persian", "english", "NiraEdition.h", "NiraWordForms.h"}) {
         const std::string bytes = Read(first.File(name));
         EXPECT_FALSE(bytes.empty()) << name;
         EXPECT_EQ(bytes, Read(second.File(name))) << name;
     }
     EXPECT_NE(report.str().find("5 English headwords"), std::string::npos) << report.str();
     EXPECT_NE(Read(first.File("NiraEdition.h")).find("kHighestEntryPersian = 5;"), std::string::npos);
+    // The exception whose lemma is a headword, and only it: "well" is none.
+    const std::string forms = Read(first.File("NiraWordForms.h"));
+    EXPECT_NE(forms.find("{\"\\x62\\x65\\x74\\x74\\x65\\x72\", \"\\x67\\x6f\\x6f\\x64\"},"),
+              std::string::npos) << forms;
+    EXPECT_EQ(forms.find("\\x77\\x65\\x6c\\x6c"), std::string::npos) << forms;
+    EXPECT_NE(report.str().find("word forms: "), std::string::npos) << report.str();
 }
 
 TEST_F(DataBuildRunTest, AMissingSourceStopsTheBuildNamingTheFile) {
