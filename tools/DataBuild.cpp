@@ -12,6 +12,7 @@
 #include "tools/CodePageText.h"
 #include "tools/DictionaryBuild.h"
 #include "tools/EditionHeader.h"
+#include "tools/InflectedForms.h"
 #include "tools/SourceFile.h"
 #include "tools/Vocabulary.h"
 #include "tools/WordFormTables.h"
@@ -87,7 +88,8 @@ void Report(std::ostream& out, const BuiltDictionary& built, const EditionConsta
     const EditionContent& content = edition.content;
     out << "nira-build-data: \"persian\": " << built.englishHeadwords.size() << " English headwords ("
         << c.wordNetLemmas << " from WordNet, " << c.wiktionaryOnly << " from Wiktionary only, "
-        << c.vocabularyOnly << " from our vocabulary only), " << c.withDefinition << " with a definition; "
+        << c.vocabularyOnly << " from our vocabulary only), " << c.withDefinition << " with a definition, "
+        << c.withLemmaPersian << " inflected forms with their lemma's Persian; "
         << edition.persian.indexBase + 4 * static_cast<int64_t>(edition.persian.highestEntry) << " bytes, md5 "
         << edition.persian.digest << "\n"
         << ContentReport(content, "nira-build-data: ")
@@ -115,9 +117,11 @@ HeadwordSet HeadwordSetOf(const std::vector<PlainEntry>& entries) {
     return set;
 }
 
+const char* const kExceptionLists[] = {"noun.exc", "verb.exc", "adj.exc", "adv.exc"};
+
 WordFormRows BuildWordFormRows(const DataBuildPaths& paths, const BuiltDictionary& built) {
     std::vector<std::string> exceptionLists;
-    for (const char* name : {"noun.exc", "verb.exc", "adj.exc", "adv.exc"}) {
+    for (const char* name : kExceptionLists) {
         exceptionLists.push_back(ReadWholeFile(JoinPath(paths.wordNet, name)));
     }
     const HeadwordSet persian = HeadwordSetOf(built.persianHeadwords);
@@ -138,7 +142,10 @@ void RunDataBuild(const DataBuildPaths& paths, std::ostream& report) {
     const std::string about = ReadProgramText(paths.about, kMaxAboutBytes);
     CWordNet wordNet;
     wordNet.Load(paths.wordNet);
-    const BuiltDictionary built = BuildDictionary(wordNet, sources);
+    std::vector<std::string> exceptionLists;
+    for (const char* name : kExceptionLists) exceptionLists.push_back(ReadWholeFile(JoinPath(paths.wordNet, name)));
+    const CEnglishFormTables forms(ExceptionPairs(exceptionLists));
+    const BuiltDictionary built = BuildDictionary(wordNet, sources, &forms.Tables());
 
     ByteSet scrambled{};
     ByteSet xored{};

@@ -1,6 +1,7 @@
 #include "tools/DictionaryBuild.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <set>
@@ -79,8 +80,8 @@ struct PersianSenseRank {
 
 class CBuilder {
 public:
-    CBuilder(const CWordNet& wordNet, const Sources& sources)
-        : m_wordNet(wordNet), m_sources(sources) {}
+    CBuilder(const CWordNet& wordNet, const Sources& sources, const WordFormTables* forms)
+        : m_wordNet(wordNet), m_sources(sources), m_forms(forms) {}
 
     BuiltDictionary Build() {
         CollectLinks();
@@ -273,14 +274,28 @@ private:
     }
 
     PlainEntry EnglishEntry(const std::string& headword, const EnglishSenses& senses) {
-        const std::vector<std::string> persianSenses = PersianSenseTexts(PersianSenseWords(senses));
+        std::vector<std::string> persianSenses = PersianSenseTexts(PersianSenseWords(senses));
+        std::string formOf;
+        if (persianSenses.empty()) {
+            const std::string lemma = LemmaWithPersian(headword, senses);
+            if (!lemma.empty()) {
+                formOf = FormOfLine(lemma);
+                persianSenses = PersianSenseTexts(PersianSenseWords(m_english.at(lemma)));
+                ++m_counts.withLemmaPersian;
+            }
+        }
         const bool translated = !persianSenses.empty();
         const std::vector<std::string> definitions =
             senses.wordNet ? DefinitionSenses(*senses.wordNet) : NoteSenses(senses);
         PlainEntry entry{headword, {}, {}};
         std::size_t keptPersian = 0;
         std::size_t keptEnglish = 0;
-        entry.persian = translated ? NumberSenses(persianSenses, {kMaxPaneTextBytes, kMaxPaneTextBytes}, &keptPersian)
+        // The line naming the lemma is followed by a line break before "1-".
+        const std::size_t formOfBytes = formOf.empty() ? 0 : formOf.size() + 2;
+        entry.persian = translated ? formOf + NumberSenses(persianSenses,
+                                                           {kMaxPaneTextBytes - formOfBytes,
+                                                            kMaxPaneTextBytes - formOfBytes},
+                                                           &keptPersian)
                                    : CategoryHint(senses);
         const std::size_t budget = kMaxEntryBytes - headword.size() - 2 - entry.persian.size();
         entry.english = NumberSenses(definitions, {budget, kMaxPaneTextBytes}, &keptEnglish);
@@ -288,6 +303,69 @@ private:
         if (!entry.persian.empty()) ++(translated ? m_counts.withPersian : m_counts.withHintOnly);
         if (!entry.english.empty()) ++m_counts.withDefinition;
         return entry;
+    }
+
+    // The lemma whose Persian an inflected headword without Persian shows:
+    // the first candidate of the lookup's English rules that is a headword
+    // with a Persian translation, of a part of speech that can take the
+    // ending (running, stopped: a verb; bigger: an adjective; books: a
+    // noun or verb). A row of the exception lists needs no such check.
+    std::string LemmaWithPersian(const std::string& form, const EnglishSenses& senses) const {
+        if (m_forms == nullptr || IsOnlyAName(form, senses) || !CanBeComparative(form, senses)) return {};
+        const std::vector<const FormLemma*> exceptions = RowsOf(m_forms->englishExceptions, form);
+        for (const std::string& lemma : WordFormCandidates(form, true, *m_forms)) {
+            const auto it = m_english.find(lemma);
+            if (it == m_english.end() || lemma.size() < 2) continue;
+            const bool listed = std::any_of(exceptions.begin(), exceptions.end(),
+                                            [&](const FormLemma* row) { return lemma == row->lemma; });
+            if (!listed && !TakesEnding(form, it->second)) continue;
+            if (!PersianSenseWords(it->second).empty()) return lemma;
+        }
+        return {};
+    }
+
+    // Every WordNet sense writes the word as a name ("Stopes", "Romans"):
+    // no inflected form.
+    bool IsOnlyAName(const std::string& headword, const EnglishSenses& senses) const {
+        if (senses.wordNet == nullptr) return false;
+        return std::none_of(senses.wordNet->begin(), senses.wordNet->end(), [&](const WordSense& s) {
+            const Synset* synset = m_wordNet.Find(MakeSynsetId(s.pos, s.offset));
+            return std::find(synset->words.begin(), synset->words.end(), headword) != synset->words.end();
+        });
+    }
+
+    // A word in -er or -est that WordNet knows only as a noun or verb
+    // (squatter) is no comparative.
+    static bool CanBeComparative(const std::string& form, const EnglishSenses& senses) {
+        if (senses.wordNet == nullptr || !(EndsWith(form, "er") || EndsWith(form, "est"))) return true;
+        return std::any_of(senses.wordNet->begin(), senses.wordNet->end(),
+                           [](const WordSense& s) { return s.pos == kAdjective || s.pos == kAdverb; });
+    }
+
+    static bool EndsWith(const std::string& word, const char* suffix) {
+        const std::size_t n = std::strlen(suffix);
+        return word.size() > n && word.compare(word.size() - n, n, suffix) == 0;
+    }
+
+    bool TakesEnding(const std::string& form, const EnglishSenses& lemma) const {
+        std::vector<int> parts;
+        if (EndsWith(form, "ing") || EndsWith(form, "ed")) {
+            parts = {kVerb};
+        } else if (EndsWith(form, "er") || EndsWith(form, "est")) {
+            parts = {kAdjective, kAdverb};
+        } else if (EndsWith(form, "s") || EndsWith(form, "'s") || EndsWith(form, "s'")) {
+            parts = {kNoun, kVerb};
+        }
+        auto has = [&](int pos) {
+            const bool inWordNet = lemma.wordNet != nullptr &&
+                std::any_of(lemma.wordNet->begin(), lemma.wordNet->end(),
+                            [pos](const WordSense& s) { return s.pos == pos; });
+            const bool inOurs = std::any_of(lemma.vocabulary.begin(), lemma.vocabulary.end(), [&](std::size_t row) {
+                return WordNetPosOfTag(m_sources.vocabulary[row].pos) == pos;
+            });
+            return inWordNet || inOurs;
+        };
+        return std::any_of(parts.begin(), parts.end(), has);
     }
 
     // Where WordNet lacks the word: our rows' notes, or else the glosses of
@@ -472,6 +550,7 @@ private:
 
     const CWordNet& m_wordNet;
     const Sources& m_sources;
+    const WordFormTables* m_forms;
     std::unordered_map<std::string, WordList> m_lemmaWords;
     std::unordered_map<SynsetId, WordList> m_synsetWords;
     std::unordered_map<SynsetId, WordList> m_curatedSynsetWords;
@@ -488,8 +567,15 @@ const unsigned char* Bytes(const std::string& text) {
 
 }  // namespace
 
-BuiltDictionary BuildDictionary(const CWordNet& wordNet, const Sources& sources) {
-    return CBuilder(wordNet, sources).Build();
+BuiltDictionary BuildDictionary(const CWordNet& wordNet, const Sources& sources,
+                                const WordFormTables* forms) {
+    return CBuilder(wordNet, sources, forms).Build();
+}
+
+std::string FormOfLine(const std::string& lemma) {
+    std::string line = *PersianMeaningBytes(u"(\u0635\u0648\u0631\u062A\u06CC \u0627\u0632 ") + lemma + ") ";
+    HyphensToEnDash(line);
+    return line;
 }
 
 void SortByHeadword(std::vector<PlainEntry>& entries) {

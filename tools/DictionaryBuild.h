@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "dict/WordForms.h"
 #include "tools/Sources.h"
 #include "tools/WordNet.h"
 
@@ -36,6 +37,7 @@ struct BuildCounts {
     std::size_t wordNetLemmas = 0;
     std::size_t wiktionaryOnly = 0;
     std::size_t withPersian = 0;            // a Persian translation
+    std::size_t withLemmaPersian = 0;       // ... of which their lemma's, as inflected forms
     std::size_t withHintOnly = 0;           // only a category hint ("نوعی ...")
     std::size_t withDefinition = 0;
     std::size_t longEnglishSkipped = 0;     // headwords over 51 bytes
@@ -61,7 +63,14 @@ struct BuiltDictionary {
     BuildCounts counts;
 };
 
-BuiltDictionary BuildDictionary(const CWordNet& wordNet, const Sources& sources);
+// forms, when given, lets an inflected headword without Persian show its
+// lemma's (the English rules and exception table of the lookup).
+BuiltDictionary BuildDictionary(const CWordNet& wordNet, const Sources& sources,
+                                const WordFormTables* forms = nullptr);
+
+// The first line of the Persian meaning of an inflected form that shows
+// its lemma's: "(صورتی از LEMMA) " in code page 1256 ("a form of").
+std::string FormOfLine(const std::string& lemma);
 
 // Entries in the order of CompareHeadword.
 void SortByHeadword(std::vector<PlainEntry>& entries);

@@ -12,6 +12,7 @@
 #include "platform/Cp1256.h"
 #include "support/Fixture.h"
 #include "tools/DictionaryBuild.h"
+#include "tools/InflectedForms.h"
 #include "tools/PersianText.h"
 #include "tools/Sources.h"
 #include "tools/Vocabulary.h"
@@ -45,7 +46,9 @@ protected:
               "00015000 05 n 01 canine 0 000 | a mammal of the dog family\n"
               "00016000 05 n 01 hound 0 001 @ 00015000 n 0000 | a dog that hunts by scent\n"
               "00017000 10 n 01 French 0 000 | the Romance language spoken in France\n"
-              "00018000 05 n 01 ewe 0 000 | female sheep\n");
+              "00018000 05 n 01 ewe 0 000 | female sheep\n"
+              "00019000 18 n 01 Stopes 0 000 | a campaigner for birth control\n"
+              "00019500 18 n 01 stopper 0 000 | a plug\n");
         Write(m_wordNetDir, "index.noun",
               "canine n 1 0 1 0 00015000  \n"
               "cur n 1 0 1 0 00014000  \n"
@@ -55,15 +58,29 @@ protected:
               "hound n 1 0 1 0 00016000  \n"
               "mutt n 1 0 1 0 00013000  \n"
               "poodle n 1 0 1 0 00011000  \n"
-              "rex n 1 0 1 0 00012000  \n");
-        for (const char* name : {"data.verb", "data.adj", "data.adv", "index.verb", "index.adj",
-                                 "index.adv", "index.sense"}) {
+              "rex n 1 0 1 0 00012000  \n"
+              "stopes n 1 0 1 0 00019000  \n"
+              "stopper n 1 0 1 0 00019500  \n");
+        Write(m_wordNetDir, "data.verb", "00020000 38 v 01 stop 0 000 | come to a halt\n");
+        Write(m_wordNetDir, "index.verb", "stop v 1 0 1 0 00020000  \n");
+        Write(m_wordNetDir, "data.adj",
+              "00021000 00 a 01 stopped 0 000 | not moving\n"
+              "00022000 00 a 01 bad 0 000 | not good\n"
+              "00023000 00 a 01 worse 0 000 | more bad\n"
+              "00024000 00 a 01 studied 0 000 | carefully practiced\n");
+        Write(m_wordNetDir, "index.adj",
+              "bad a 1 0 1 0 00022000  \nstopped a 1 0 1 0 00021000  \n"
+              "studied a 1 0 1 0 00024000  \nworse a 1 0 1 0 00023000  \n");
+        for (const char* name : {"data.adv", "index.adv", "index.sense"}) {
             Write(m_wordNetDir, name, "");
         }
         Write(m_sourcesDir, kWiktionaryFile,
               "the {article} (article) :: Not used in Persian\n"
               "zzz {n} :: zzz\n");
-        Write(m_sourcesDir, kOmwWiktionaryFile, "00010000-n\tfas:lemma\tسگ\n");
+        Write(m_sourcesDir, kOmwWiktionaryFile,
+              "00010000-n\tfas:lemma\tسگ\n"
+              "00020000-v\tfas:lemma\tایستادن\n"
+              "00022000-a\tfas:lemma\tبد\n");
         Write(m_sourcesDir, kOmwCldrFile, "");
         Write(m_sourcesDir, kOmwPersianWordNetFile, "00014000-n\tlemma\tسگ ولگرد\n");
         m_wordNet.Load(m_wordNetDir.Path());
@@ -149,6 +166,42 @@ TEST_F(DictionaryAdditionsTest, NamesGoOnlyToHeadwordsOfTheirKind) {
     EXPECT_EQ(Find(built.englishHeadwords, "nowhere"), nullptr);
     EXPECT_EQ(Find(built.persianHeadwords, Headword("فرانسوی"))->english, "French");
     EXPECT_EQ(built.counts.namesLinked, 1u);
+}
+
+TEST_F(DictionaryAdditionsTest, InflectedFormsWithoutPersianShowTheirLemmas) {
+    const CEnglishFormTables forms(ExceptionPairs({"worse bad\n", "studied study\n"}));
+    const BuiltDictionary built = BuildDictionary(m_wordNet, m_sources, &forms.Tables());
+    const struct {
+        const char* form;
+        std::string persian;
+    } cases[] = {
+        {"stopped", FormOfLine("stop") + "1- " + Meaning("ایستادن")},  // a rule: -ed of a verb
+        {"worse", FormOfLine("bad") + "1- " + Meaning("بد")},          // an exception row
+        {"stopes", ""},    // only a name in WordNet
+        {"stopper", ""},   // no adjective or adverb: not stop's comparative
+        {"studied", ""},   // its lemma is no headword
+    };
+    for (const auto& c : cases) {
+        const PlainEntry* entry = Find(built.englishHeadwords, c.form);
+        ASSERT_NE(entry, nullptr) << c.form;
+        EXPECT_EQ(entry->persian, c.persian) << c.form;
+    }
+    EXPECT_EQ(built.counts.withLemmaPersian, 2u);
+    // Without the tables nothing is taken from a lemma.
+    EXPECT_EQ(Find(Build().englishHeadwords, "stopped")->persian, "");
+}
+
+TEST(FormOfLine, NamesTheLemmaWithoutAHyphenTheWindowWouldTakeAway) {
+    const std::string line = FormOfLine("make-up");
+    EXPECT_EQ(line.substr(line.size() - 10), " make\x96up) ");
+    EXPECT_EQ(line[0], '(');
+}
+
+TEST(ExceptionPairs, EveryLemmaOfEveryLineInOrder) {
+    const auto rows = ExceptionPairs({"axes ax axis\n", "went go\nbest_friends best_friend\n\n"});
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"axes", "ax"}, {"axes", "axis"}, {"went", "go"}, {"best friends", "best friend"}};
+    EXPECT_EQ(rows, expected);
 }
 
 }  // namespace
