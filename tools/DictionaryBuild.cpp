@@ -409,8 +409,8 @@ private:
     }
 
     // The first Persian word of a synset from a curated link, or else from
-    // our vocabulary's noun row of its first word when that word's first
-    // noun sense is this synset.
+    // our vocabulary's noun row (or a CLDR name) of its first word when
+    // that word's first noun sense is this synset.
     const PersianWord* CuratedWordOf(SynsetId id) const {
         const auto curated = m_curatedSynsetWords.find(id);
         if (curated != m_curatedSynsetWords.end() && !curated->second.empty()) return &curated->second[0];
@@ -425,6 +425,10 @@ private:
             const VocabularyRow& vocabulary = m_sources.vocabulary[row];
             if (vocabulary.pos != "n") continue;
             const auto it = m_lemmaWords.find(vocabulary.senses[0]);
+            if (it != m_lemmaWords.end() && !it->second.empty()) return &it->second[0];
+        }
+        for (std::size_t name : english->second.names) {
+            const auto it = m_lemmaWords.find(m_sources.names[name].persian);
             if (it != m_lemmaWords.end() && !it->second.empty()) return &it->second[0];
         }
         return nullptr;

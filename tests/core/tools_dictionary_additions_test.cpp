@@ -46,6 +46,7 @@ protected:
               "00015000 05 n 01 canine 0 000 | a mammal of the dog family\n"
               "00016000 05 n 01 hound 0 001 @ 00015000 n 0000 | a dog that hunts by scent\n"
               "00017000 10 n 01 French 0 000 | the Romance language spoken in France\n"
+              "00017500 10 n 01 Provencal 0 001 @ 00017000 n 0000 | the language of Provence\n"
               "00018000 05 n 01 ewe 0 000 | female sheep\n"
               "00019000 18 n 01 Stopes 0 000 | a campaigner for birth control\n"
               "00019500 18 n 01 stopper 0 000 | a plug\n");
@@ -58,6 +59,7 @@ protected:
               "hound n 1 0 1 0 00016000  \n"
               "mutt n 1 0 1 0 00013000  \n"
               "poodle n 1 0 1 0 00011000  \n"
+              "provencal n 1 0 1 0 00017500  \n"
               "rex n 1 0 1 0 00012000  \n"
               "stopes n 1 0 1 0 00019000  \n"
               "stopper n 1 0 1 0 00019500  \n");
@@ -166,6 +168,8 @@ TEST_F(DictionaryAdditionsTest, NamesGoOnlyToHeadwordsOfTheirKind) {
     EXPECT_EQ(Find(built.englishHeadwords, "nowhere"), nullptr);
     EXPECT_EQ(Find(built.persianHeadwords, Headword("فرانسوی"))->english, "French");
     EXPECT_EQ(built.counts.namesLinked, 1u);
+    // A name is Persian from people: its hyponyms take it as their hint.
+    EXPECT_EQ(Find(built.englishHeadwords, "provencal")->persian, Meaning("نوعی ") + " " + Meaning("فرانسوی"));
 }
 
 TEST_F(DictionaryAdditionsTest, InflectedFormsWithoutPersianShowTheirLemmas) {
