@@ -44,6 +44,11 @@ constexpr unsigned char kLastEnglishByte = 0x7E;
 constexpr unsigned char kFirstEnglishByte = 0x20;
 constexpr int kEndRowFirstByte = 0xFF;
 
+// A query that is no headword tries at most this many word forms: each
+// costs one search of at most 14 probes, so a miss stays under a thousand
+// probes (the forms of a real query number a few dozen at most).
+constexpr std::size_t kMaxWordFormCandidates = 64;
+
 // Bytes the lookup rewrites.
 constexpr unsigned char kKeheh = 0x98;
 constexpr unsigned char kKaf = 0xDF;

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "dict/Constants.h"
+
 namespace nira {
 
 struct Dictionary;
@@ -37,13 +39,9 @@ struct WordFormTables {
     FormTable colloquial;         // spoken Persian, keyed without ZWNJ or spaces
 };
 
-// A miss never tries more than this many candidates: each costs one
-// search of at most 14 probes, so a miss stays under a thousand probes.
-constexpr std::size_t kMaxWordFormCandidates = 64;
-
 // The candidates for a query (code page 1256, already in the spelling of
 // the headwords and lower-cased), in the order they are tried: at most
-// kMaxWordFormCandidates, none repeated, never the query itself, none
+// kMaxWordFormCandidates (dict/Constants.h), none repeated, never the query itself, none
 // longer than a headword. english selects the English rules (the query is
 // searched in "persian"), else the Persian ones.
 std::vector<std::string> WordFormCandidates(const std::string& query, bool english,

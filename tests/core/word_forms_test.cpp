@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <utility>
@@ -244,6 +245,32 @@ TEST_F(WordFormsWithBetter, AHeadwordAlwaysShowsItself) {
     EXPECT_EQ(Shown(u"books"), "books");
     EXPECT_EQ(Shown(u"کرد"), AsShown("کرد"));
     EXPECT_FALSE(m_result->wordForm);
+}
+
+// The search examples over apple, bank, book, car, dog keep the entry the
+// search alone ends on: none of their queries has a form that is one of
+// these headwords. The one change is a form whose lemma is: cars -> car.
+TEST(WordForms, TheSearchExamplesKeepTheirEntries) {
+    FixtureDictionary fx(Sorted({"apple", "bank", "book", "car", "dog"}), {});
+    const WordFormTables tables = FixtureTables();
+    fx.Dict().m_wordForms = &tables;
+    for (const char* query : {"book", "bo", "boo", "bz", "c", "aa", "zebra"}) {
+        const std::u16string typed(query, query + std::strlen(query));
+        LookupState state;
+        auto result = std::make_unique<LookupResult>();
+        LookUpWord(typed.data(), typed.size(), state, fx.Dict(), *result);
+        LookupState alone;
+        ChooseLetterBucket(static_cast<unsigned char>(query[0]), alone, fx.Dict());
+        SearchEntry(reinterpret_cast<const unsigned char*>(query), fx.Dict().m_filePersian,
+                    alone.m_first, alone.m_last, alone.m_current);
+        EXPECT_EQ(state.m_current, alone.m_current) << query;
+        EXPECT_FALSE(result->wordForm) << query;
+    }
+    LookupState state;
+    auto result = std::make_unique<LookupResult>();
+    LookUpWord(u"cars", 4, state, fx.Dict(), *result);
+    EXPECT_EQ(state.m_current, fx.PersianEntryNumber("car"));
+    EXPECT_TRUE(result->wordForm);
 }
 
 // The candidate list: never the query, never twice, never longer than a

@@ -116,6 +116,37 @@ TEST(CommandLine, UpperCaseIsLookedUpAsTheFieldWouldShowIt) {
     EXPECT_EQ(book.rfind("book\n[fa]\n", 0), 0u) << book;
 }
 
+// Letters beyond ASCII take the field's lower case too: É as é.
+TEST(CommandLine, LowerCasesAsTheFieldBeyondAscii) {
+    EXPECT_EQ(RunNira("lookup \u00C9CLAIR"), RunNira("lookup \u00E9clair"));
+    EXPECT_EQ(RunNira("lookup CAF\u00C9"), RunNira("lookup caf\u00E9"));
+    // Left as a capital, É has no byte and would be searched as '?'.
+    EXPECT_NE(RunNira("lookup CAF\u00C9"), RunNira("lookup 'caf?'"));
+    EXPECT_NE(RunNira("lookup \u00C9CLAIR"), RunNira("lookup '?clair'"));
+}
+
+// Inflected words show their lemma's entry, each with its Persian meaning.
+TEST(CommandLine, InflectedWordsShowTheirLemma) {
+    const std::string answers =
+        RunNira("lookup books went children mice carried boxes swam wolves geese taller");
+    std::string expected;
+    std::size_t at = 0;
+    for (const char* lemma : {"book", "go", "child", "mouse", "carry", "box", "swim", "wolf",
+                              "goose", "tall"}) {
+        at = answers.find(std::string(lemma) + "\n[fa]\n", at);
+        ASSERT_NE(at, std::string::npos) << lemma << "\n" << answers;
+        EXPECT_TRUE(at == 0 || answers.compare(at - 2, 2, "\n\n") == 0) << lemma;
+    }
+    // The Persian forms: the headword line in the file's letters.
+    const std::string persian = RunNira("lookup 'کتاب های' نمی‌خواهم می‌روم");
+    EXPECT_EQ(persian.rfind(Cp1256ToUtf8(std::string("\xDF\xCA\xC7\xC8")) + "\n[en]\n", 0), 0u)
+        << persian;
+    EXPECT_NE(persian.find("\n\n" + Cp1256ToUtf8(std::string("\xCE\xE6\xC7\xD3\xCA\xE4")) + "\n[en]\n"),
+              std::string::npos) << persian;
+    EXPECT_NE(persian.find("\n\n" + Cp1256ToUtf8(std::string("\xD1\xDD\xCA\xE4")) + "\n[en]\n"),
+              std::string::npos) << persian;
+}
+
 TEST(CommandLine, MissingWordShowsANeighbour) {
     const std::string answer = RunNira("lookup bookx");
     ASSERT_FALSE(answer.empty());

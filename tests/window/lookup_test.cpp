@@ -164,6 +164,35 @@ TEST_F(WindowLookup, TraceWritesOneLinePerLookup) {
               "nira: lookup query=\"\" headword=\"\" mode=1 clipboard=0\n");
 }
 
+// A word that is not a headword shows its lemma: the headword line and
+// the trace name the lemma, and browsing goes on from its entry.
+TEST_F(WindowLookup, AnInflectedWordShowsItsLemmaAndBrowsesFromIt) {
+    ASSERT_EQ(setenv("NIRA_TRACE", "1", 1), 0);
+    testing::internal::CaptureStderr();
+    w->Type(QStringLiteral("Books"));
+    const std::string lines = TraceLines(testing::internal::GetCapturedStderr());
+    unsetenv("NIRA_TRACE");
+    EXPECT_EQ(w->Dlg().WordField()->text(), QStringLiteral("books"));
+    EXPECT_EQ(w->Headword(), QStringLiteral("book"));
+    EXPECT_NE(lines.find("nira: lookup query=\"books\" headword=\"book\" mode=3 clipboard=0\n"),
+              std::string::npos)
+        << lines;
+    EXPECT_EQ(w->Dlg().State().m_current, 3);
+    w->Dlg().OnPrev();
+    EXPECT_EQ(w->Dlg().WordField()->text(), QStringLiteral("bank"));
+    w->Dlg().OnNext();
+    EXPECT_EQ(w->Dlg().WordField()->text(), QStringLiteral("book"));
+
+    w->SetQuery(QString::fromUtf16(u"\u0643\u062A\u0627\u0628\u0647\u0627"));  // كتابها
+    EXPECT_EQ(w->Headword(), QString::fromUtf16(u"\u0643\u062A\u0627\u0628"));
+}
+
+// The field's lower case reaches beyond ASCII, as nira lookup's does.
+TEST_F(WindowLookup, TheFieldLowerCasesTheCodePagesCapitals) {
+    w->SetQuery(QString::fromUtf16(u"\u00C9CLAIR \u0152UVRE"));
+    EXPECT_EQ(w->Dlg().WordField()->text(), QString::fromUtf16(u"\u00E9clair \u0153uvre"));
+}
+
 TEST_F(WindowLookup, NoTraceWithoutTheVariable) {
     unsetenv("NIRA_TRACE");
     testing::internal::CaptureStderr();
