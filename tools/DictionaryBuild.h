@@ -1,18 +1,25 @@
 // Turning the sources into the entries of both data files, in headword
 // order, one entry per headword.
 //
-// "persian" (English headwords): every WordNet lemma and every Wiktionary
-// headword WordNet lacks. Its English definition lists the WordNet senses
-// in WordNet's order; its Persian meaning lists per sense the Persian words
-// for it, most frequent sense first: the senses met in WordNet's tagged
-// texts (by count), then the Wiktionary senses (curated, in their order),
-// then the remaining WordNet senses in WordNet's order. A sense whose words
-// were all given already is left out.
+// "persian" (English headwords): every WordNet lemma, every Wiktionary
+// headword WordNet lacks and every word of our vocabulary neither has. Its
+// English definition lists the WordNet senses in WordNet's order (where
+// WordNet lacks the word: our rows' notes, or else the glosses of the
+// Wiktionary senses that gave no Persian). Its Persian meaning lists per
+// sense the Persian words for it: our vocabulary's senses first, then the
+// senses met in WordNet's tagged texts (by count), the Wiktionary senses
+// (curated, in their order), CLDR names, and the remaining WordNet senses
+// in WordNet's order. A sense whose words were all given already is left
+// out. A headword without any is given, in this order, its lemma's Persian
+// (an inflected form) or a category hint from its hypernym. An entry with
+// neither meaning is not written.
 //
-// "english" (Persian headwords): every Persian word of the sources. Its
-// English meaning lists the synsets and Wiktionary senses it translates,
-// those from curated sources before the automatic Persian WordNet links,
-// each group by how often the English sense is met in the tagged texts.
+// "english" (Persian headwords): every Persian word of the sources and of
+// our vocabulary. Its English meaning lists the English words of our rows
+// and CLDR names it stands for, then the synsets and Wiktionary senses it
+// translates, those from curated sources before the automatic Persian
+// WordNet links, each group by how often the English sense is met in the
+// tagged texts.
 #pragma once
 
 #include <cstddef>
