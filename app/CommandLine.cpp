@@ -20,6 +20,7 @@
 #include "platform/DataFolder.h"
 #include "platform/LowerCase.h"
 #include "platform/FileException.h"
+#include "present/ContentReport.h"
 #include "present/EntryText.h"
 
 namespace nira {
@@ -31,7 +32,7 @@ const char* const kUsage =
     "       nira WORD...         show WORD in the window (the one already open, if any)\n"
     "       nira lookup WORD...  look words up as the window does\n"
     "       nira lookup -        one query per line from standard input\n"
-    "       nira info            the data files and their digest check\n"
+    "       nira info            the data files, their digest check and what they hold\n"
     "       nira --help | --version\n"
     "\n"
     "The data files \"persian\" and \"english\" are taken from $NIRA_DATA_DIR,\n"
@@ -203,6 +204,7 @@ int RunInfo() {
     const FileCheck english = CheckFile(folder, edition.english, DigestSource::Computed);
     PrintFileInfo(persian, edition.persian);
     PrintFileInfo(english, edition.english);
+    std::cout << "content:\n" << ContentReport(edition::kContent, "  ");
     return persian.passed && english.passed ? 0 : 1;
 }
 

@@ -38,4 +38,15 @@ struct DictionaryEdition {
     const WordFormTables* wordForms = nullptr;
 };
 
+// What an edition's entries hold: English headwords with a Persian
+// translation, with only a category hint ("a kind of ..."), with neither;
+// Persian headwords and how many of them our own vocabulary gives.
+struct EditionContent {
+    int32_t englishTranslated = 0;
+    int32_t englishHintOnly = 0;
+    int32_t englishNeither = 0;
+    int32_t persianHeadwords = 0;
+    int32_t persianFromVocabulary = 0;
+};
+
 }  // namespace nira

@@ -17,6 +17,8 @@ struct DataBuildPaths {
     std::string wordForms;   // the generated NiraWordForms.h
     std::string verbs;       // tools/data/persian-verbs.tsv
     std::string colloquial;  // tools/data/persian-colloquial.tsv
+    std::string vocabulary;  // our own tools/data/vocabulary; "" for none
+    std::string cldr;        // the unpacked CLDR packages; "" for none
 };
 
 // Runs the build; throws std::runtime_error with a message for the user

@@ -55,6 +55,7 @@ struct EditionConstants {
     EditionFile persian;    // English headwords
     EditionFile english;    // Persian headwords
     unsigned char scrambleKey = 0;
+    EditionContent content;
     std::vector<std::string> welcomePieces;  // stored (scrambled) form, six
     std::string aboutStored;                 // XOR key, without the final 0
 };

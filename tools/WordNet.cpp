@@ -91,6 +91,17 @@ bool ParseDataLine(const std::string& line, uint32_t& offset, Synset& synset) {
     if (head.size() < 4 + 2 * count) return false;
     synset.words.clear();
     for (std::size_t i = 0; i < count; ++i) synset.words.push_back(WordOfDataFile(head[4 + 2 * i]));
+    synset.hypernyms.clear();
+    // Pointers follow the words: count, then "symbol offset pos source/target".
+    const std::size_t pointerStart = 4 + 2 * count;
+    const std::size_t pointers = head.size() > pointerStart ? std::strtoul(head[pointerStart].c_str(), nullptr, 10) : 0;
+    for (std::size_t i = 0; i < pointers && pointerStart + 4 * i + 4 < head.size(); ++i) {
+        const std::size_t at = pointerStart + 1 + 4 * i;
+        uint32_t target = 0;
+        if (head[at] == "@" && head[at + 2] == "n" && ParseOffset(head[at + 1], target)) {
+            synset.hypernyms.push_back(target);
+        }
+    }
     synset.definition = bar == std::string::npos ? std::string() : GlossDefinition(line.substr(bar + 3));
     return true;
 }
