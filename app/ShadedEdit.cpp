@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTextBlockFormat>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <QTextDocument>
 #include <QTextOption>
 
@@ -96,9 +97,12 @@ QString CShadedEdit::GetWindowText() const {
     return text;
 }
 
+// The pane holds plain text: a copy is its plain text, offered first (a
+// program pasting takes the first type), and Nira's mark after it.
 QMimeData* CShadedEdit::createMimeDataFromSelection() const {
-    QMimeData* data = QTextEdit::createMimeDataFromSelection();
-    if (data != nullptr) data->setData(QString::fromLatin1(kOwnCopyType), QByteArray("1"));
+    auto* data = new QMimeData;
+    data->setText(textCursor().selection().toPlainText());
+    data->setData(QString::fromLatin1(kOwnCopyType), QByteArray("1"));
     return data;
 }
 

@@ -41,7 +41,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // What a copy out of the pane puts on the clipboard, marked as Nira's.
+    // What a copy out of the pane puts on the clipboard: the plain text,
+    // marked as Nira's.
     QMimeData* createMimeDataFromSelection() const override;
 
 private:

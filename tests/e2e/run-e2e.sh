@@ -275,6 +275,24 @@ if grep -q 'nira: lookup' "$tmp/later.log" 2>/dev/null; then
 fi
 pass "nira book while the window runs: book shown in it, still one window"
 
+# --- text copied out of a pane is not looked up again ---------------------
+xdotool windowactivate --sync "$wid"
+xdotool mousemove --window "$wid" 60 70 click 1
+sleep 0.3
+lines_before=$(wc -l <"$tmp/nira.log")
+xdotool key ctrl+a
+sleep 0.2
+xdotool key ctrl+c
+# The Persian meaning of book, its senses numbered from "1- ".
+pane_text() { xclip -selection clipboard -o 2>/dev/null | head -n1 | grep -q '^1- '; }
+wait_for 3 pane_text ||
+  fail "select-all and copy in the Persian pane did not copy it: $(xclip -selection clipboard -o 2>&1 | head -n2)"
+sleep 1.2
+if [ "$(grep -c 'nira: lookup' "$tmp/nira.log")" -ne "$(head -n "$lines_before" "$tmp/nira.log" | grep -c 'nira: lookup')" ]; then
+  fail "the pane's own text was looked up: $(tail -n 2 "$tmp/nira.log")"
+fi
+pass "the Persian meaning copied out of its pane was not looked up"
+
 # --- close with the window manager: the rectangle is saved ---------------
 xdotool windowmove --sync "$wid" 120 90
 close_nira
