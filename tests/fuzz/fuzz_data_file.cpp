@@ -100,8 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             Check(current == expected, "SearchEntry m_current");
         }
         unsigned char headword[kHeadwordBufferSize];
-        std::rewind(file.Stream());
-        const int stored = ReadHeadword(headword, file.Stream());
+        const int stored = ReadHeadword(headword, file, 0);
         const std::string expected = HeadwordOf(model.bytes);
         Check(std::strcmp(reinterpret_cast<const char*>(headword), expected.c_str()) == 0, "ReadHeadword");
         Check(stored >= 1 && stored <= kHeadwordBufferSize, "ReadHeadword count");
