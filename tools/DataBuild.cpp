@@ -82,6 +82,9 @@ void Report(std::ostream& out, const BuiltDictionary& built, const EditionConsta
         << " Wiktionary headwords with non-ASCII letters, " << c.persianWordsDropped
         << " Persian pieces without a Persian word, " << c.unknownSynsets << " links to unknown synsets; "
         << c.meaningsCut << " meanings cut to fit\n"
+        << "nira-build-data: automatic Persian WordNet links (per word): " << c.automaticConfirmed
+        << " confirmed by a curated list, " << c.automaticKept << " kept on other evidence, "
+        << c.automaticDropped << " left out\n"
         << "nira-build-data: scramble key " << static_cast<int>(edition.scrambleKey) << ", welcome text "
         << welcomeBytes << " bytes, About text " << aboutBytes << " bytes\n";
 }

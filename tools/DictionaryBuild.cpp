@@ -9,6 +9,7 @@
 #include "dict/Collation.h"
 #include "dict/Constants.h"
 #include "tools/CodePageText.h"
+#include "tools/LinkScore.h"
 #include "tools/PersianText.h"
 #include "tools/Senses.h"
 
@@ -71,11 +72,12 @@ struct PersianSenseRank {
 class CBuilder {
 public:
     CBuilder(const CWordNet& wordNet, const Sources& sources)
-        : m_wordNet(wordNet), m_sources(sources) {}
+        : m_wordNet(wordNet), m_sources(sources), m_judge(wordNet) {}
 
     BuiltDictionary Build() {
-        CollectLinks();
         CollectWiktionary();
+        GatherLinkEvidence();
+        CollectLinks();
         CollectEnglishHeadwords();
         BuiltDictionary built;
         for (const auto& [headword, senses] : m_english) {
@@ -107,15 +109,61 @@ private:
         }
     }
 
+    bool KnownSynset(const OmwLink& link) const { return m_wordNet.Find(link.synset) != nullptr; }
+
+    // Everything the judge of the automatic links weighs: every link, and
+    // the curated Wiktionary translations of each English lemma.
+    void GatherLinkEvidence() {
+        for (const OmwLink& link : m_sources.links) {
+            if (!KnownSynset(link)) continue;
+            for (const PersianWord& word : WordsOf(link.lemma)) {
+                if (link.curated) m_judge.AddCuratedForSynset(link.synset, WordKey(word));
+                else m_judge.AddAutomatic(link.synset, WordKey(word));
+            }
+        }
+        for (std::size_t i = 0; i < m_sources.wiktionary.size(); ++i) {
+            const std::string lemma = EnglishHeadwordOf(m_sources.wiktionary[i].headword);
+            if (lemma.empty()) continue;
+            for (const PersianWord& word : m_lineWords[i]) {
+                m_judge.AddCuratedForLemma(lemma, m_sources.wiktionary[i].pos, WordKey(word));
+            }
+        }
+    }
+
+    void AddLinkedWord(SynsetId synset, const PersianWord& word, bool confirmed) {
+        AppendUnique(m_synsetWords[synset], {word});
+        NoteHeadwords({word}, synset, confirmed);
+        if (confirmed) m_confirmedSynsets.insert(synset);
+    }
+
+    // Curated links first, then the automatic links the judge confirms,
+    // then those it keeps: confirmed words stand first within a sense.
     void CollectLinks() {
         for (const OmwLink& link : m_sources.links) {
-            if (m_wordNet.Find(link.synset) == nullptr) {
+            if (!KnownSynset(link)) {
                 ++m_counts.unknownSynsets;
                 continue;
             }
-            const WordList& words = WordsOf(link.lemma);
-            AppendUnique(m_synsetWords[link.synset], words);
-            NoteHeadwords(words, link.synset, link.curated);
+            if (!link.curated) continue;
+            for (const PersianWord& word : WordsOf(link.lemma)) AddLinkedWord(link.synset, word, true);
+        }
+        for (const LinkVerdict pass : {LinkVerdict::Confirmed, LinkVerdict::Kept, LinkVerdict::Dropped}) {
+            for (const OmwLink& link : m_sources.links) {
+                if (link.curated || !KnownSynset(link)) continue;
+                for (const PersianWord& word : WordsOf(link.lemma)) {
+                    if (m_judge.Judge(link.synset, WordKey(word)) != pass) continue;
+                    CountVerdict(pass);
+                    if (pass != LinkVerdict::Dropped) AddLinkedWord(link.synset, word, pass == LinkVerdict::Confirmed);
+                }
+            }
+        }
+    }
+
+    void CountVerdict(LinkVerdict verdict) {
+        switch (verdict) {
+            case LinkVerdict::Confirmed: ++m_counts.automaticConfirmed; break;
+            case LinkVerdict::Kept: ++m_counts.automaticKept; break;
+            case LinkVerdict::Dropped: ++m_counts.automaticDropped; break;
         }
     }
 
@@ -191,9 +239,10 @@ private:
     }
 
     // Tagged WordNet senses by count, then Wiktionary senses, then the
-    // untagged WordNet senses in WordNet's order.
+    // untagged WordNet senses in WordNet's order; senses with a confirmed
+    // word before those with only words the judge kept.
     std::vector<WordList> PersianSenseWords(const EnglishSenses& senses) const {
-        std::vector<WordList> lists;
+        std::vector<std::pair<bool, WordList>> lists;
         std::vector<WordSense> tagged;
         if (senses.wordNet != nullptr) {
             std::copy_if(senses.wordNet->begin(), senses.wordNet->end(), std::back_inserter(tagged),
@@ -202,18 +251,25 @@ private:
         std::stable_sort(tagged.begin(), tagged.end(),
                          [](const WordSense& a, const WordSense& b) { return a.tagCount > b.tagCount; });
         for (const WordSense& sense : tagged) {
-            if (const WordList* words = SynsetWords(sense)) lists.push_back(*words);
+            if (const WordList* words = SynsetWords(sense)) lists.push_back({Confirmed(sense), *words});
         }
         for (std::size_t line : senses.lines) {
-            if (!m_lineWords[line].empty()) lists.push_back(m_lineWords[line]);
+            if (!m_lineWords[line].empty()) lists.push_back({true, m_lineWords[line]});
         }
         if (senses.wordNet != nullptr) {
             for (const WordSense& sense : *senses.wordNet) {
                 if (sense.tagCount > 0) continue;
-                if (const WordList* words = SynsetWords(sense)) lists.push_back(*words);
+                if (const WordList* words = SynsetWords(sense)) lists.push_back({Confirmed(sense), *words});
             }
         }
-        return lists;
+        std::stable_partition(lists.begin(), lists.end(), [](const auto& l) { return l.first; });
+        std::vector<WordList> ordered;
+        for (auto& item : lists) ordered.push_back(std::move(item.second));
+        return ordered;
+    }
+
+    bool Confirmed(const WordSense& sense) const {
+        return m_confirmedSynsets.count(MakeSynsetId(sense.pos, sense.offset)) > 0;
     }
 
     // Each sense as its words joined; a sense whose words all stood in an
@@ -284,6 +340,8 @@ private:
     const Sources& m_sources;
     std::unordered_map<std::string, WordList> m_lemmaWords;
     std::unordered_map<SynsetId, WordList> m_synsetWords;
+    std::set<SynsetId> m_confirmedSynsets;  // with a curated or confirmed word
+    CLinkJudge m_judge;
     std::vector<WordList> m_lineWords;
     std::map<std::string, PersianSenses> m_persian;
     std::map<std::string, EnglishSenses> m_english;

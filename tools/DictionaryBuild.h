@@ -43,6 +43,9 @@ struct BuildCounts {
     std::size_t persianMeaningOnly = 0;     // words that cannot be headwords
     std::size_t unknownSynsets = 0;         // links to an offset WordNet lacks
     std::size_t meaningsCut = 0;            // senses left out to fit the limits
+    std::size_t automaticConfirmed = 0;     // automatic links (per word) a curated list confirms
+    std::size_t automaticKept = 0;          // ... kept on other evidence
+    std::size_t automaticDropped = 0;       // ... left out
 };
 
 struct BuiltDictionary {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
@@ -82,6 +83,12 @@ std::string GlossDefinition(const std::string& gloss) {
     return text;
 }
 
+bool IsNeighbourPointer(const std::string& symbol) {
+    static const char* const kSymbols[] = {"@", "@i", "~", "~i", "&", "^", "$", "*"};
+    return std::any_of(std::begin(kSymbols), std::end(kSymbols),
+                       [&](const char* s) { return symbol == s; });
+}
+
 bool ParseDataLine(const std::string& line, uint32_t& offset, Synset& synset) {
     if (line.empty() || line[0] == ' ') return false;
     const std::size_t bar = line.find(" | ");
@@ -91,6 +98,16 @@ bool ParseDataLine(const std::string& line, uint32_t& offset, Synset& synset) {
     if (head.size() < 4 + 2 * count) return false;
     synset.words.clear();
     for (std::size_t i = 0; i < count; ++i) synset.words.push_back(WordOfDataFile(head[4 + 2 * i]));
+    synset.neighbours.clear();
+    // After the words: a pointer count, then "symbol offset pos source/target" each.
+    const std::size_t pointers = head.size() > 4 + 2 * count ? std::strtoul(head[4 + 2 * count].c_str(), nullptr, 10) : 0;
+    for (std::size_t i = 0, at = 5 + 2 * count; i < pointers && at + 3 < head.size(); ++i, at += 4) {
+        uint32_t target = 0;
+        const int pos = head[at + 2].size() == 1 ? PosOfLetter(head[at + 2][0]) : -1;
+        if (IsNeighbourPointer(head[at]) && pos >= 0 && ParseOffset(head[at + 1], target)) {
+            synset.neighbours.push_back(MakeSynsetId(pos, target));
+        }
+    }
     synset.definition = bar == std::string::npos ? std::string() : GlossDefinition(line.substr(bar + 3));
     return true;
 }

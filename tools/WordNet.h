@@ -27,6 +27,7 @@ struct Synset {
     std::vector<std::string> words;  // as the data file writes them, '_' as space
     std::string definition;          // the gloss without its examples (UTF-8)
     int tagCount = 0;                // tagged occurrences of all its senses
+    std::vector<SynsetId> neighbours;  // hypernyms, hyponyms, similar and see-also synsets ...
 };
 
 struct WordSense {
@@ -39,9 +40,14 @@ struct WordSense {
 // example, without the separators that led to it.
 std::string GlossDefinition(const std::string& gloss);
 
-// One line of a data.POS file: offset, words and gloss; false for the
-// licence lines and anything malformed.
+// One line of a data.POS file: offset, words, close neighbours and gloss;
+// false for the licence lines and anything malformed.
 bool ParseDataLine(const std::string& line, uint32_t& offset, Synset& synset);
+
+// Whether a pointer symbol of a data line joins two synsets of nearly the
+// same meaning: hypernym and hyponym (also of instances), similar to, see
+// also, verb group, entailment.
+bool IsNeighbourPointer(const std::string& symbol);
 
 class CWordNet {
 public:

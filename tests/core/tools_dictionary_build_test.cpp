@@ -77,7 +77,8 @@ void WriteSources(const TempFolder& dir) {
         "book {v} (to reserve) :: رزرو کردن /rezerv kardan/\n"
         "Côte d'Ivoire {prop} (country) :: ساحل عاج\n" + std::string(52, 'y') + " {n} :: آب\n");
     dir.Write(kOmwWiktionaryFile, "# Wiktionary\tfas\thttp://wiktionary.org/\tCC BY-SA\n"
-                                  "00002000-n\tfas:lemma\tکتاب\n");
+                                  "00002000-n\tfas:lemma\tکتاب\n"
+                                  "00001000-n\tfas:lemma\tجلد\n");
     dir.Write(kOmwCldrFile, "# cldr\tfas\thttp://cldr.unicode.org/\tMIT-like\n");
     dir.Write(kOmwPersianWordNetFile,
         "# Persian Wordnet\tfas\thttp://www.pwn.ir\tFree to use \n"
@@ -199,7 +200,7 @@ protected:
         const std::string gloss(437, 'g');
         std::string data = kLicenceLine;
         std::string offsets;
-        std::string pwn = "# Persian Wordnet\tfas\tx\tFree\n";
+        std::string pwn = "# Wiktionary\tfas\tx\tCC BY-SA\n";
         const char* const letters[] = {"ب", "پ", "ت", "ث", "ج", "چ", "ح", "خ", "د", "ذ", "ر", "ز", "ژ", "س", "ش"};
         for (int i = 0; i < 12; ++i) {
             const std::string offset = std::to_string(10000000 + i);
@@ -217,9 +218,9 @@ protected:
             m_wordNetDir.Write(name, "");
         }
         m_sourcesDir.Write(kWiktionaryFile, "");
-        m_sourcesDir.Write(kOmwWiktionaryFile, "");
+        m_sourcesDir.Write(kOmwWiktionaryFile, pwn);
         m_sourcesDir.Write(kOmwCldrFile, "");
-        m_sourcesDir.Write(kOmwPersianWordNetFile, pwn);
+        m_sourcesDir.Write(kOmwPersianWordNetFile, "");
         m_wordNet.Load(m_wordNetDir.Path());
         m_built = BuildDictionary(m_wordNet, ReadSources(m_sourcesDir.Path()));
     }
