@@ -13,7 +13,7 @@
 #include "NiraEdition.h"
 #include "app/DialogUnits.h"
 #include "app/Resource.h"
-#include "platform/Cp1256.h"
+#include "platform/PersianDisplay.h"
 #include "present/WelcomeText.h"
 
 namespace nira {
@@ -84,7 +84,7 @@ bool CAboutDlg::OnInitDialog() {
     const std::size_t n =
         UnscrambleAboutText(edition::kAboutText, edition::kScrambleKey, plain, kStoredSize);
     char16_t wide[kStoredSize];
-    const std::size_t units = Cp1256ToWide(plain, n, wide, kStoredSize);
+    const std::size_t units = Cp1256ToDisplay(plain, n, wide, kStoredSize);
     m_aboutText->setText(QString::fromUtf16(wide, static_cast<qsizetype>(units)));
     return true;
 }

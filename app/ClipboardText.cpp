@@ -8,17 +8,20 @@
 
 #include <algorithm>
 #include <optional>
+#include <string_view>
 
+#include "platform/CopiedText.h"
 #include "platform/Cp1256.h"
 
 namespace nira {
 
 namespace {
 
-// Enough leading bytes for kClipTextMax UTF-16 units in any Unicode form
-// (UTF-8 needs at most 3 bytes a unit, UTF-32 4) plus a byte order mark,
-// so a megabyte on the clipboard costs no more than a word.
-constexpr qsizetype kDecodeBytes = 4 * kClipTextMax + 4;
+// The leading bytes decoded: room for white space, empty lines and marks
+// before a word of kClipTextMax units in any Unicode form (UTF-32 takes 4
+// bytes a unit), so a megabyte on the clipboard costs no more to decode
+// than a word.
+constexpr qsizetype kDecodeBytes = 4096;
 
 using Encoding = QStringConverter::Encoding;
 
@@ -98,30 +101,36 @@ QStringList OfferedTypes(const QMimeData& data) {
     return types;
 }
 
-// The bytes up to the first zero byte, at most kClipTextMax, unconverted.
+// The bytes up to the first zero byte, the first line without white space
+// and format characters at its ends, at most kClipTextMax, unconverted.
 std::size_t CopyCp1256Bytes(const QByteArray& bytes, unsigned char* out) {
-    const qsizetype limit = std::min<qsizetype>(bytes.size(), kClipTextMax);
-    std::size_t n = 0;
-    while (static_cast<qsizetype>(n) < limit && bytes[n] != '\0') {
-        out[n] = static_cast<unsigned char>(bytes[n]);
-        ++n;
-    }
+    const qsizetype head = std::min(bytes.size(), kDecodeBytes);
+    const std::string_view all(bytes.constData(), static_cast<std::size_t>(head));
+    const std::string_view word = CopiedWordCp1256(all.substr(0, all.find('\0')));
+    const std::size_t n = std::min<std::size_t>(word.size(), kClipTextMax);
+    std::copy_n(word.begin(), n, out);
     return n;
 }
 
-// Decodes only the head of the data, takes the units up to the first zero
-// unit, at most kClipTextMax, and converts them; a surrogate pair gives one
-// byte, so the text ends after the bytes actually written.
+// Takes the units up to the first zero unit, then the first line without
+// white space and format characters at its ends, at most kClipTextMax
+// units, and converts them; a surrogate pair gives one byte, so the text
+// ends after the bytes actually written.
+std::size_t ConvertCopiedWord(const QString& text, unsigned char* out) {
+    qsizetype units = text.indexOf(QChar(u'\0'));
+    if (units < 0) units = text.size();
+    const std::u16string_view word = CopiedWord(std::u16string_view(
+        reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(units)));
+    return WideToCp1256(word.data(), std::min<std::size_t>(word.size(), kClipTextMax), out,
+                        kClipTextMax);
+}
+
+// Decodes only the head of the data.
 std::size_t ConvertUnicodeHead(const QByteArray& bytes, Encoding encoding,
                                unsigned char* out) {
     const QByteArrayView head(bytes.constData(), std::min(bytes.size(), kDecodeBytes));
     QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(head);
-    qsizetype units = text.indexOf(QChar(u'\0'));
-    if (units < 0) units = text.size();
-    units = std::min<qsizetype>(units, kClipTextMax);
-    return WideToCp1256(reinterpret_cast<const char16_t*>(text.utf16()),
-                        static_cast<std::size_t>(units), out, kClipTextMax);
+    return ConvertCopiedWord(decoder.decode(head), out);
 }
 
 bool ReadTextType(const QMimeData& data, const QString& type,
@@ -153,6 +162,16 @@ ClipFormat ClassifyClipFormat(const QString& mimeType) {
         parsed.essence == QLatin1String("application/x-qt-richtext"))
         return ClipFormat::RichText;
     return ClipFormat::None;
+}
+
+std::size_t TakeAsCopiedText(const QString& text, unsigned char (&out)[kClipBufferSize]) {
+    const std::size_t length = ConvertCopiedWord(text.left(kDecodeBytes), out);
+    out[length] = 0;
+    return length;
+}
+
+bool IsOwnCopy(const QMimeData& data) {
+    return data.hasFormat(QString::fromLatin1(kOwnCopyType));
 }
 
 bool ReadClipboardText(const QMimeData* data, unsigned char (&out)[kClipBufferSize],

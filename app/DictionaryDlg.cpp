@@ -22,6 +22,8 @@ CDictionaryDlg::CDictionaryDlg(const DictionaryDlgOptions& options,
     m_dict.UseEdition(edition);
     CreateControls();
     ConnectMessageMap();
+    ConnectContextMenus();
+    ShowClipboardNote();
 }
 
 CDictionaryDlg::~CDictionaryDlg() {
@@ -61,19 +63,24 @@ void CDictionaryDlg::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-// Enter ends the dialog as its OK (there is no default button) unless an
-// arrow button has the focus; Escape is the dialog's Cancel. Neither saves
-// the rectangle.
+// Enter never ends the window: in the query field it selects the whole
+// text, so that the next word typed replaces it; on an arrow button it
+// presses the button. Escape ends the window as a close does, saving the
+// rectangle.
 void CDictionaryDlg::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool plain = event->modifiers() == Qt::NoModifier ||
                        event->modifiers() == Qt::KeypadModifier;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && plain) {
         if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
             button->click();
-        } else {
-            accept();
+        } else if (focusWidget() == m_editWord) {
+            m_editWord->selectAll();
         }
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && plain) {
+        close();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QBasicTimer>
+#include <QClipboard>
 #include <QDialog>
 #include <QFont>
 #include <QIcon>
@@ -15,6 +16,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <future>
 #include <string>
 
 #include "app/ShadedEdit.h"
@@ -40,12 +42,16 @@ struct DictionaryDlgOptions {
     // Shows the message of a data file that cannot be opened for its
     // digest; empty: a message box with a stop icon.
     std::function<void(const QString& caption, const QString& text)> reportFileError;
+    // The window runs where the clipboard can only be read while it has the
+    // focus (native Wayland): it says so once, on the headword line.
+    bool clipboardNeedsFocus = false;
 
     static DictionaryDlgOptions ForInstalledProgram();
 };
 
 // Windows-1256 text up to its NUL (at most capacity - 1 bytes) as the
-// UTF-16 text of a control, one unit per byte.
+// UTF-16 text of a control, one unit per byte, kaf and yeh in their
+// Persian letters.
 QString WindowTextFromCp1256(const unsigned char* text, std::size_t capacity);
 
 // The client rectangle whose frame, with these margins, is outer.
@@ -73,7 +79,17 @@ public:
     void OnPrev();
     void OnNext();
     void OnTimer(int nIDEvent);
+    void OnClipboardChanged(QClipboard::Mode mode);
     void OnSysCommand(unsigned nID, long lParam);
+    // Words a later `nira WORD...` handed over (empty: none): looked up as
+    // a copied text is, and the window comes to the front.
+    void OnHandedWords(const QString& words);
+    // The words of this start's own command line, after OnInitDialog.
+    void ShowWordsAtStart(const QString& words);
+    // The context menu of the query field or a pane, with the About item;
+    // pos in the control's (a pane's viewport's) coordinates. The caller
+    // owns the menu.
+    QMenu* ContextMenuFor(QWidget* control, const QPoint& pos);
 
     void LayoutPanes(int mode);
     void ShowEntry(const unsigned char* entry, int length, DataFileId file);
@@ -93,6 +109,8 @@ public:
     int CurrentPaneMode() const { return m_paneMode; }
     const unsigned char* LastClip() const { return m_lastClip; }
     bool IsClipboardWatched() const { return m_clipboardTimer.isActive(); }
+    // Times the watcher fetched the clipboard's data from its owner.
+    unsigned ClipboardFetches() const { return m_clipboardFetches; }
     const QFont& PaneFont() const { return m_font; }
     // Lookups run so far (each change of the query field, or a text set
     // again unchanged).
@@ -119,14 +137,20 @@ private:
     // Controls of the dialog template, in template (and tab) order.
     void CreateControls();
     void ConnectMessageMap();
+    void ConnectContextMenus();
+    void LookUpHandedWords(const QString& words);
+    void ShowClipboardNote();
     void AppendAboutItem();
     void SetIcons();
     void CreatePaneFont();
+    void SetHeadwordFont(bool persian);
     void SetButtonImages();
-    bool CheckDigest(const DataFileEdition& file);
+    std::future<std::string> StartDigest(const DataFileEdition& file) const;
+    bool CheckDigest(const DataFileEdition& file, std::future<std::string>& computed);
     bool OpenDataFiles();
     void RestoreWindowRect();
     void StartClipboardTimer();
+    void WatchClipboardChanges();
     void OnClose();
     void OnSize();
     void SaveWindowRect(const QRect& outer);
@@ -166,6 +190,10 @@ private:
     DictionaryDlgOptions m_options;
     bool m_initDone = false;
     bool m_lookupFromClipboard = false;
+    // A change of the clipboard not yet fetched; at start-up what the
+    // clipboard holds counts as new.
+    bool m_clipboardChanged = true;
+    unsigned m_clipboardFetches = 0;
     unsigned m_lookupCount = 0;
     // A rectangle restored before the window manager told its frame: the
     // outer rectangle still to be fitted once the frame is known.

@@ -10,16 +10,19 @@
 #include "app/DictionaryDlg.h"
 #include "app/Fonts.h"
 #include "app/Resource.h"
+#include "platform/LowerCase.h"
 
 namespace nira {
 namespace {
 
-// The query field's lower-case style: typed, pasted and set text alike.
+// The query field's lower-case style: typed, pasted and set text alike,
+// by the same rule `nira lookup` applies to its words.
 class LowerCaseValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int& /*pos*/) const override {
-        input = input.toLower();
+        LowerCaseInPlace(reinterpret_cast<char16_t*>(input.data()),
+                         static_cast<std::size_t>(input.size()));
         return Acceptable;
     }
 };
@@ -105,6 +108,19 @@ void CDictionaryDlg::CreatePaneFont() {
     m_font.setPixelSize(kPaneFontPixels);
     m_paneFa->setFont(m_font);
     m_paneEn->setFont(m_font);
+    m_paneFa->SetLinePitch(kPaneLinePixels);
+    m_paneEn->SetLinePitch(kPaneLinePixels);
+}
+
+// A Persian headword in the pane font, an English one in the dialog font.
+void CDictionaryDlg::SetHeadwordFont(bool persian) {
+    if (!persian) {
+        m_headwordLine->setFont(font());
+        return;
+    }
+    QFont headword = m_font;
+    headword.setPixelSize(kHeadwordPersianPixels);
+    m_headwordLine->setFont(headword);
 }
 
 // An arrow button shows its icon alone; its text stays where no icon is.

@@ -10,7 +10,7 @@
 #include "app/DictionaryDlg.h"
 #include "app/Trace.h"
 #include "dict/Browse.h"
-#include "platform/Cp1256.h"
+#include "platform/PersianDisplay.h"
 #include "present/WelcomeText.h"
 
 namespace nira {
@@ -19,7 +19,7 @@ QString WindowTextFromCp1256(const unsigned char* text, std::size_t capacity) {
     char16_t wide[kPaneTextUnits];
     const std::size_t limit = std::min<std::size_t>(capacity, kPaneTextUnits) - 1;
     const std::size_t bytes = strnlen(reinterpret_cast<const char*>(text), limit);
-    const std::size_t units = Cp1256ToWide(text, bytes, wide, limit);
+    const std::size_t units = Cp1256ToDisplay(text, bytes, wide, limit);
     return QString(reinterpret_cast<const QChar*>(wide), static_cast<qsizetype>(units));
 }
 
@@ -57,6 +57,7 @@ void CDictionaryDlg::ShowEntry(const unsigned char* entry, int length, DataFileI
     DecodeEntry(entry, length, file, m_dict.m_scrambleKey, view);
     std::memcpy(m_state.m_headword, view.headword, sizeof m_state.m_headword);
     m_state.m_headword[kHeadwordBufferSize - 1] = 0;
+    SetHeadwordFont(file == DataFileId::English);
     m_headwordLine->setText(WindowTextFromCp1256(m_state.m_headword, kHeadwordBufferSize));
     if (view.hasPersian) SetPaneText(m_paneFa, view.persian);
     if (view.hasEnglish) SetPaneText(m_paneEn, view.english);

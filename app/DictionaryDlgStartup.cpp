@@ -7,9 +7,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <future>
+#include <string>
+#include <system_error>
 
 #include "app/DictionaryDlg.h"
 #include "app/Resource.h"
+#include "app/WindowPlacement.h"
 #include "digest/Md5.h"
 #include "platform/DataFolder.h"
 #include "platform/FileException.h"
@@ -29,13 +33,14 @@ QRect VirtualDesktop() {
     return desktop;
 }
 
-bool IntersectsAnyScreen(const QRect& rect) {
-    const QRect probe(rect.topLeft(), QSize(std::max(rect.width(), 1),
-                                            std::max(rect.height(), 1)));
+QList<ScreenArea> ScreenAreas(int& primary) {
+    QList<ScreenArea> areas;
+    primary = 0;
     for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->geometry().intersects(probe)) return true;
+        if (screen == QGuiApplication::primaryScreen()) primary = int(areas.size());
+        areas.append({screen->geometry(), screen->availableGeometry()});
     }
-    return false;
+    return areas;
 }
 
 }  // namespace
@@ -44,6 +49,8 @@ DictionaryDlgOptions DictionaryDlgOptions::ForInstalledProgram() {
     DictionaryDlgOptions options;
     options.dataFolder = FindDataFolder(NIRA_INSTALL_DATADIR);
     options.iniPath = JoinPath(UserConfigDir(), kIniFileName);
+    options.clipboardNeedsFocus =
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     return options;
 }
 
@@ -55,8 +62,12 @@ bool CDictionaryDlg::OnInitDialog() {
     SetIcons();
     CreatePaneFont();
     SetButtonImages();
-    if (!CheckDigest(m_edition.english)) return false;
-    if (!CheckDigest(m_edition.persian)) return false;
+    // Both digests at once, each on its own thread: the window waits for
+    // the larger file only. They are judged in the order "english", "persian".
+    std::future<std::string> english = StartDigest(m_edition.english);
+    std::future<std::string> persian = StartDigest(m_edition.persian);
+    if (!CheckDigest(m_edition.english, english)) return false;
+    if (!CheckDigest(m_edition.persian, persian)) return false;
     ShowWelcomeText();
     if (!OpenDataFiles()) return false;
     RestoreWindowRect();
@@ -67,18 +78,32 @@ bool CDictionaryDlg::OnInitDialog() {
 }
 
 // Compares a data file's digest with the edition's. A file that cannot be
-// read at all is reported with its bare name ("english was not found.").
-bool CDictionaryDlg::CheckDigest(const DataFileEdition& file) {
+// read at all is reported with its bare name ("english was not found."); a
+// file that differs with its path, and how to get it back.
+std::future<std::string> CDictionaryDlg::StartDigest(const DataFileEdition& file) const {
+    const std::string path = JoinPath(m_options.dataFolder, file.name);
+    auto digest = [path] { return CMd5::DigestOfFile(path); };
+    try {
+        return std::async(std::launch::async, digest);
+    } catch (const std::system_error&) {  // no thread to be had: computed when asked for
+        return std::async(std::launch::deferred, digest);
+    }
+}
+
+bool CDictionaryDlg::CheckDigest(const DataFileEdition& file,
+                                 std::future<std::string>& computed) {
     const std::string path = JoinPath(m_options.dataFolder, file.name);
     std::string digest;
     try {
-        digest = CMd5::DigestOfFile(path);
+        digest = computed.get();
     } catch (const CFileException& error) {
         ReportFileError(QString::fromStdString(
             CFileException(error.GetCause(), file.name).Message()));
         return false;
     }
-    return file.digest != nullptr && digest == file.digest;
+    if (file.digest != nullptr && digest == file.digest) return true;
+    ReportFileError(QString::fromUtf8(kDamagedDataFileText).arg(QString::fromStdString(path)));
+    return false;
 }
 
 void CDictionaryDlg::ReportFileError(const QString& text) {
@@ -107,6 +132,7 @@ void CDictionaryDlg::RestoreWindowRect() {
 }
 
 void CDictionaryDlg::StartClipboardTimer() {
+    WatchClipboardChanges();
     m_clipboardTimer.stop();
     m_clipboardTimer.start(kClipboardPollMs, this);
 }
@@ -117,10 +143,11 @@ QRect ClientRectForOuter(const QRect& outer, const QMargins& frame) {
                  std::max(outer.height() - frame.top() - frame.bottom(), 0));
 }
 
-// Moves the window's outer rectangle (frame included). A rectangle on no
-// screen (a monitor was removed) goes onto the primary screen instead. The
-// size is kept between the system's smallest and largest window sizes,
-// whatever the INI file says.
+// Moves the window's outer rectangle (frame included). A rectangle whose
+// title bar cannot be reached (a monitor was removed, a sliver left on the
+// screen) comes onto a screen instead (PlaceRestoredRect). The size is
+// kept between the system's smallest and largest window sizes, whatever
+// the INI file says.
 void CDictionaryDlg::MoveWindow(int x, int y, int width, int height) {
     const QRect desktop = VirtualDesktop();
     if (!desktop.isEmpty()) {
@@ -129,12 +156,12 @@ void CDictionaryDlg::MoveWindow(int x, int y, int width, int height) {
     }
     width = std::max(width, kMinTrackWidth);
     height = std::max(height, kMinTrackHeight);
-    QRect outer(BoundCoordinate(x), BoundCoordinate(y), BoundCoordinate(width),
-                BoundCoordinate(height));
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    if (primary != nullptr && !IntersectsAnyScreen(outer)) {
-        outer.moveTopLeft(primary->availableGeometry().topLeft());
-    }
+    int primary = 0;
+    const QList<ScreenArea> screens = ScreenAreas(primary);
+    const QRect outer = PlaceRestoredRect(
+        QRect(BoundCoordinate(x), BoundCoordinate(y), BoundCoordinate(width),
+              BoundCoordinate(height)),
+        screens, primary);
     const QMargins frame = FrameMargins();
     const QRect client = ClientRectForOuter(outer, frame);
     move(client.topLeft());

@@ -17,16 +17,39 @@
 
 namespace nira {
 
-// Timer 1: takes a text copied anywhere, once, into the query field.
+// Every change of the clipboard, as the platform reports it (on X11 the
+// owner or the content changed). Nothing is fetched here: the next tick of
+// timer 1 does that, once for this change. A text Nira itself put there (a
+// copy out of a pane or the field) is not looked up again.
+void CDictionaryDlg::OnClipboardChanged(QClipboard::Mode mode) {
+    if (mode != QClipboard::Clipboard) return;
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    m_clipboardChanged = clipboard != nullptr && !clipboard->ownsClipboard();
+}
+
+void CDictionaryDlg::WatchClipboardChanges() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) return;
+    connect(clipboard, &QClipboard::changed, this, &CDictionaryDlg::OnClipboardChanged,
+            Qt::UniqueConnection);
+}
+
+// Timer 1: takes a text copied anywhere, once, into the query field. The
+// clipboard is fetched only after a reported change: a large text costs
+// one transfer, and an owner that never answers one timeout, per change,
+// not one every tick.
 void CDictionaryDlg::OnTimer(int nIDEvent) {
     if (nIDEvent != kClipboardTimerId) {
         QTimerEvent other(nIDEvent);
         QDialog::timerEvent(&other);
         return;
     }
+    if (!m_clipboardChanged) return;
+    m_clipboardChanged = false;
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QMimeData* data = clipboard ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;
-    if (data == nullptr) return;
+    if (data == nullptr || IsOwnCopy(*data)) return;
+    ++m_clipboardFetches;
     unsigned char text[kClipBufferSize] = {};
     std::size_t length = 0;
     if (!ReadClipboardText(data, text, length)) return;

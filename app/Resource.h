@@ -44,6 +44,18 @@ constexpr const char* kAboutCaption = "About Nira";
 constexpr const char* kAboutTitle = "Nira v1.2  فرهنگ لغت انگليسى";
 constexpr const char* kAboutOk = "خوب";
 constexpr const char* kMessageBoxCaption = "Nira";
+// Under native Wayland the clipboard is read only while the window has the
+// focus.
+constexpr const char* kWaylandClipboardNote =
+    "On this Wayland desktop Nira sees a copied word only while it has the focus. "
+    "To look up a selection from anywhere, bind the command nira WORD (for example "
+    "nira \"$(wl-paste -p)\") to a desktop shortcut.";
+constexpr const char* kWaylandPlaceholder = "Type a word (copied words: see the tooltip)";
+// A data file whose digest differs; %1 is its path.
+constexpr const char* kDamagedDataFileText =
+    "The data file %1 is damaged, or is not the edition this program was built for.\n\n"
+    "To get it back, reinstall Nira, or rebuild the data files from the sources with "
+    "scripts/run.sh (see README.md). Until then Nira looks nothing up.";
 
 // Version fields shown by --version and the About box.
 constexpr const char* kFileVersion = "1, 0, 0, 1";
@@ -54,7 +66,16 @@ constexpr const char* kProductName = "Nira Application";
 
 // Pane layout: the pane area starts 47 pixels below the client's top.
 constexpr int kPaneAreaTop = 47;
-constexpr int kPaneFontPixels = 16;
+// The pane font's em and line pitch: the carried Persian font asks for 1.56
+// em a line (25 px at a 16 px em), which left a half pane at the default
+// size four lines; at 14 px lines 17 px apart it shows seven, and Persian
+// stays as large as Latin text of the same em.
+constexpr int kPaneFontPixels = 14;
+constexpr int kPaneLinePixels = 17;
+constexpr int kPaneTextMargin = 2;
+// A Persian headword in the pane font, at a size that reads like the
+// dialog font's Latin headword.
+constexpr int kHeadwordPersianPixels = 14;
 constexpr const char* kPaneFontFace = "Tahoma";
 
 // Dialog units of 8-point "MS Sans Serif" at 96 dpi: 6 x 13 pixel base
@@ -105,12 +126,23 @@ constexpr int kMaxTrackSlack = 64;
 constexpr int kMinTrackWidth = 136;
 constexpr int kMinTrackHeight = 39;
 
+// A restored window keeps its place only if the top of it, this high and
+// at least this wide, lies on a screen (where its title bar can be taken
+// with the mouse); a maximised window's frame hangs this far over the
+// screen's edges.
+constexpr int kGrabStripHeight = 40;
+constexpr int kGrabStripWidth = 100;
+constexpr int kFrameOverhang = 8;
+
 // The rectangle a minimised window reports: far in the negative, so that
 // closing while minimised saves nothing.
 constexpr int kMinimizedLeft = -32000;
 constexpr int kMinimizedTop = -32000;
 constexpr int kMinimizedWidth = 160;
 constexpr int kMinimizedHeight = 28;
+
+// How long a later start waits for the running window to take its words.
+constexpr int kHandOffTimeoutMs = 3000;
 
 // How long after the window first shows a restored rectangle may still be
 // fitted to the frame the window manager reports.

@@ -1,8 +1,14 @@
 #include "app/ShadedEdit.h"
 
+#include "app/ClipboardText.h"
+
+#include <QMimeData>
 #include <QPainter>
 #include <QPalette>
 #include <QScrollBar>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <QTextDocument>
 #include <QTextOption>
 
@@ -14,16 +20,20 @@ QColor ColorFromColorRef(COLORREF value) {
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
-CShadedEdit::CShadedEdit(QWidget* parent) : QPlainTextEdit(parent) {
+CShadedEdit::CShadedEdit(QWidget* parent) : QTextEdit(parent) {
     setReadOnly(true);
+    setAcceptRichText(false);
+    setUndoRedoEnabled(false);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setLineWrapMode(QTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // A thin plain border like a bordered edit control.
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
+    // An edit control's narrow margins: room for one line more.
+    document()->setDocumentMargin(kPaneTextMargin);
     CtlColor();
 }
 
@@ -40,12 +50,11 @@ void CShadedEdit::CtlColor() {
         colors.setColor(group, QPalette::WindowText, Qt::black);
     }
     setPalette(colors);
-    setBackgroundVisible(false);
 }
 
 void CShadedEdit::SetRightToLeft() {
-    // The document's own option decides the alignment of a plain text
-    // edit; the widget's layout direction would also move the scroll bar.
+    // The document's own option decides the alignment of the text; the
+    // widget's layout direction would also move the scroll bar.
     QTextOption option = document()->defaultTextOption();
     option.setTextDirection(Qt::RightToLeft);
     option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
@@ -62,6 +71,24 @@ void CShadedEdit::SetWindowText(const QString& text) {
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(lines);
+    ApplyLinePitch();
+}
+
+void CShadedEdit::SetLinePitch(int linePixels) {
+    m_linePixels = linePixels;
+    ApplyLinePitch();
+}
+
+void CShadedEdit::ApplyLinePitch() {
+    QTextBlockFormat format;
+    if (m_linePixels > 0) {
+        format.setLineHeight(m_linePixels, QTextBlockFormat::FixedHeight);
+    } else {
+        format.setLineHeight(0, QTextBlockFormat::SingleHeight);
+    }
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    cursor.mergeBlockFormat(format);
 }
 
 QString CShadedEdit::GetWindowText() const {
@@ -70,13 +97,22 @@ QString CShadedEdit::GetWindowText() const {
     return text;
 }
 
+// The pane holds plain text: a copy is its plain text, offered first (a
+// program pasting takes the first type), and Nira's mark after it.
+QMimeData* CShadedEdit::createMimeDataFromSelection() const {
+    auto* data = new QMimeData;
+    data->setText(textCursor().selection().toPlainText());
+    data->setData(QString::fromLatin1(kOwnCopyType), QByteArray("1"));
+    return data;
+}
+
 QRect CShadedEdit::FrameRectFor(int clientWidth, int clientHeight) {
     // Edges -1 .. width - 1 and -1 .. height + 1, right and bottom exclusive.
     return QRect(-1, -1, clientWidth, clientHeight + 2);
 }
 
 void CShadedEdit::paintEvent(QPaintEvent* event) {
-    QPlainTextEdit::paintEvent(event);
+    QTextEdit::paintEvent(event);
     // The frame's four one-pixel lines; those outside the client area are
     // clipped away, as on a client device context.
     const QRect r = FrameRectFor(viewport()->width(), viewport()->height());

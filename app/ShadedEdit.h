@@ -3,7 +3,7 @@
 #pragma once
 
 #include <QColor>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QRect>
 
 #include "app/Resource.h"
@@ -13,7 +13,10 @@ namespace nira {
 // A COLORREF (0x00BBGGRR) as a QColor.
 QColor ColorFromColorRef(COLORREF value);
 
-class CShadedEdit : public QPlainTextEdit {
+// A rich text edit for its one ability a plain one lacks: a line pitch of
+// its own, tighter than the line spacing the Persian font asks for. Only
+// plain text is ever set.
+class CShadedEdit : public QTextEdit {
     Q_OBJECT
 public:
     explicit CShadedEdit(QWidget* parent = nullptr);
@@ -23,8 +26,11 @@ public:
     bool IsRightToLeft() const;
 
     // Sets the text as the window text of an edit control: "\r\n" starts a
-    // new line.
+    // new line. Every line is linePixels apart (see SetLinePitch).
     void SetWindowText(const QString& text);
+    // The distance from one line's top to the next; 0: the font's own.
+    void SetLinePitch(int linePixels);
+    int LinePitch() const { return m_linePixels; }
     // The text with its line breaks as "\r\n" again.
     QString GetWindowText() const;
 
@@ -35,9 +41,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // What a copy out of the pane puts on the clipboard: the plain text,
+    // marked as Nira's.
+    QMimeData* createMimeDataFromSelection() const override;
 
 private:
     void CtlColor();
+    void ApplyLinePitch();
+
+    int m_linePixels = 0;
 };
 
 }  // namespace nira

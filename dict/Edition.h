@@ -8,6 +8,8 @@
 
 namespace nira {
 
+struct WordFormTables;
+
 // One row of a LetterBucket table: headwords beginning with firstByte are
 // entries n + 1 to the n of the next row. The table ends with a 0xFF row.
 struct LetterBucketRow {
@@ -32,6 +34,19 @@ struct DictionaryEdition {
     DataFileEdition persian;   // English headwords; bucket rows a..z
     DataFileEdition english;   // Persian headwords; one row per first byte
     unsigned char scrambleKey = 0;
+    // The forms a query may stand for (dict/WordForms.h); none when null.
+    const WordFormTables* wordForms = nullptr;
+};
+
+// What an edition's entries hold: English headwords with a Persian
+// translation, with only a category hint ("a kind of ..."), with neither;
+// Persian headwords and how many of them our own vocabulary gives.
+struct EditionContent {
+    int32_t englishTranslated = 0;
+    int32_t englishHintOnly = 0;
+    int32_t englishNeither = 0;
+    int32_t persianHeadwords = 0;
+    int32_t persianFromVocabulary = 0;
 };
 
 }  // namespace nira

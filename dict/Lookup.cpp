@@ -1,10 +1,12 @@
 #include "dict/Lookup.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstring>
 
 #include "dict/Collation.h"
-#include "platform/Cp1256.h"
+#include "platform/PersianSpelling.h"
 
 namespace nira {
 
@@ -23,7 +25,7 @@ void WalkLetterRows(unsigned char ch, const LetterBucketTable& table,
         return;
     }
     for (std::size_t i = 0; i + 1 < table.count; ++i) {
-        state.m_first = table.rows[i].n + 1;
+        state.m_first = table.rows[i].n + (table.rows[i].n < INT32_MAX ? 1 : 0);  // never overflows
         state.m_last = table.rows[i + 1].n;
         if (table.rows[i].firstByte == ch) return;
     }
@@ -51,22 +53,42 @@ int ProbeEntry(const unsigned char* key, const DictionaryFile& file, int32_t k) 
     unsigned char headword[kHeadwordBufferSize];
     headword[0] = 0;
     int32_t offset = 0;
-    if (ReadEntryOffset(file, k, offset) && offset >= 0 && offset < file.Size() &&
-        fseeko(file.Stream(), offset, SEEK_SET) == 0) {
-        ReadHeadword(headword, file.Stream());
-    }
+    if (ReadEntryOffset(file, k, offset)) ReadHeadword(headword, file, offset);
     return CompareHeadword(key, headword);
+}
+
+int64_t Middle(int64_t first, int64_t last) { return first + (last - first) / 2; }
+
+int32_t AsEntryNumber(int64_t k) {
+    return k < 1 || k > INT32_MAX ? 0 : static_cast<int32_t>(k);
+}
+
+// Starts the memory reads of the probes that can come next, so that they
+// overlap this one instead of following it: the headwords of both halves'
+// middle entries (their offsets were asked for a step earlier) and the
+// offsets of the four quarters' middle entries. Only hints: no probe is
+// made or reordered.
+void PrefetchNextProbes(const DictionaryFile& file, int64_t first, int64_t mid, int64_t last) {
+    const int64_t left = Middle(first, mid - 1);
+    const int64_t right = Middle(mid + 1, last);
+    PrefetchHeadword(file, AsEntryNumber(left));
+    PrefetchHeadword(file, AsEntryNumber(right));
+    PrefetchEntryOffset(file, AsEntryNumber(Middle(first, left - 1)));
+    PrefetchEntryOffset(file, AsEntryNumber(Middle(left + 1, mid - 1)));
+    PrefetchEntryOffset(file, AsEntryNumber(Middle(mid + 1, right - 1)));
+    PrefetchEntryOffset(file, AsEntryNumber(Middle(right + 1, last)));
 }
 
 int Sign(int value) { return (value > 0) - (value < 0); }
 
-// The field's text as an 8-bit query: converted into the query buffer
-// (never more bytes than it holds), trimmed, cut to 51 bytes when the field
-// had more than 50 units, keheh rewritten as kaf.
+// The field's text as an 8-bit query: converted into the query buffer in
+// the spelling of the headwords (never more bytes than it holds), trimmed,
+// cut to 51 bytes when the field had more than 50 units, keheh rewritten
+// as kaf.
 void BuildQuery(const char16_t* text, std::size_t n,
                 unsigned char (&query)[kQueryBufferSize]) {
     const std::size_t capacity = std::min<std::size_t>(n, kQueryBufferSize - 1);
-    const std::size_t written = WideToCp1256(text, n, query, capacity);
+    const std::size_t written = HeadwordSpelling(text, n, query, capacity);
     query[std::min(written, capacity)] = 0;
     TrimSpaces(query);
     if (n > static_cast<std::size_t>(kLongQueryUnits)) query[kMaxHeadwordBytes] = 0;
@@ -119,6 +141,7 @@ int SearchEntry(const unsigned char* key, const DictionaryFile& file,
         const int32_t mid = static_cast<int32_t>(
             first + (static_cast<int64_t>(last) - first) / 2);
         current = mid;
+        PrefetchNextProbes(file, first, mid, last);
         const int r = ProbeEntry(key, file, mid);
         if (r == 0) return 0;
         if (r < 0) {
@@ -134,6 +157,7 @@ void LookUpWord(const char16_t* text, std::size_t n, LookupState& state,
                 const Dictionary& dict, LookupResult& result) {
     result.length = 0;
     result.entry[0] = 0;
+    result.wordForm = false;
     if (n == 0 || text == nullptr) {
         result.outcome = LookupOutcome::EmptyField;
         return;
@@ -155,7 +179,9 @@ void LookUpWord(const char16_t* text, std::size_t n, LookupState& state,
         result.outcome = LookupOutcome::FileNotOpen;
         return;
     }
-    SearchEntry(query, file, state.m_first, state.m_last, state.m_current);
+    if (SearchEntry(query, file, state.m_first, state.m_last, state.m_current) != 0) {
+        result.wordForm = FindWordForm(query, result.file, state, dict);
+    }
     result.length = ReadEntry(file, state.m_current, result.entry);
     result.outcome = LookupOutcome::Entry;
 }

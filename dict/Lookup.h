@@ -10,6 +10,7 @@
 #include "dict/Constants.h"
 #include "dict/DictionaryFile.h"
 #include "dict/Edition.h"
+#include "dict/WordForms.h"
 
 namespace nira {
 
@@ -32,6 +33,7 @@ struct Dictionary {
     LetterBucketTable m_englishTable;  // rows a..z of "persian"
     LetterBucketTable m_persianTable;  // rows of "english"
     unsigned char m_scrambleKey = 0;
+    const WordFormTables* m_wordForms = nullptr;  // the edition's; may be null
 
     // Takes the letter tables and the scramble key of an edition.
     void UseEdition(const DictionaryEdition& edition);
@@ -57,6 +59,7 @@ enum class LookupOutcome {
 struct LookupResult {
     LookupOutcome outcome = LookupOutcome::EmptyField;
     DataFileId file = DataFileId::Persian;
+    bool wordForm = false;  // the entry is a form the query stands for
     int length = 0;                              // bytes of the entry
     unsigned char entry[kEntryBufferSize] = {};  // NUL appended
 };
@@ -80,7 +83,9 @@ int SearchEntry(const unsigned char* key, const DictionaryFile& file,
                 int32_t first, int32_t last, int32_t& current);
 
 // The lookup for the field's text (n UTF-16 units), in the window's order:
-// convert, trim, cut to 51 bytes, kaf, bucket, search, read the entry.
+// convert, trim, cut to 51 bytes, kaf, bucket, search; when the search does
+// not end on the query itself, the first of its word forms that is a
+// headword (FindWordForm); then read the entry.
 // The headword is copied into the state by the presentation, not here.
 void LookUpWord(const char16_t* text, std::size_t n, LookupState& state,
                 const Dictionary& dict, LookupResult& result);

@@ -4,6 +4,7 @@
 #include "platform/File.h"
 
 #include <cstring>
+#include <memory>
 
 namespace nira {
 namespace {
@@ -42,11 +43,27 @@ void StoreLittleEndian(uint32_t value, unsigned char* p)
         p[i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
-// The four round functions of RFC 1321.
-struct RoundF { static uint32_t Apply(uint32_t b, uint32_t c, uint32_t d) { return (b & c) | (~b & d); } };
-struct RoundG { static uint32_t Apply(uint32_t b, uint32_t c, uint32_t d) { return (b & d) | (c & ~d); } };
-struct RoundH { static uint32_t Apply(uint32_t b, uint32_t c, uint32_t d) { return b ^ c ^ d; } };
-struct RoundI { static uint32_t Apply(uint32_t b, uint32_t c, uint32_t d) { return c ^ (b | ~d); } };
+// The four round functions of RFC 1321, each cut into what does not depend
+// on b (known a step earlier, so computed off the chain of dependent steps)
+// and what does, with as few operations after b as the function allows:
+// F = d ^ (b & (c ^ d)), G = (c & ~d) + (b & d) (the two never share a bit),
+// H = b ^ (c ^ d), I = c ^ (b | ~d).
+struct RoundF {
+    static uint32_t Early(uint32_t, uint32_t) { return 0; }
+    static uint32_t Late(uint32_t b, uint32_t c, uint32_t d) { return d ^ (b & (c ^ d)); }
+};
+struct RoundG {
+    static uint32_t Early(uint32_t c, uint32_t d) { return c & ~d; }
+    static uint32_t Late(uint32_t b, uint32_t, uint32_t d) { return b & d; }
+};
+struct RoundH {
+    static uint32_t Early(uint32_t, uint32_t) { return 0; }
+    static uint32_t Late(uint32_t b, uint32_t c, uint32_t d) { return b ^ (c ^ d); }
+};
+struct RoundI {
+    static uint32_t Early(uint32_t, uint32_t) { return 0; }
+    static uint32_t Late(uint32_t b, uint32_t c, uint32_t d) { return c ^ (b | ~d); }
+};
 
 // The 16 steps of one round: step i of the round takes message word
 // (first + stride * i) mod 16; a fixed round function lets the compiler
@@ -58,7 +75,8 @@ void RunRound(int round, int first, int stride, const uint32_t x[16], uint32_t& 
 #pragma GCC unroll 16
     for (int i = 0; i < 16; ++i) {
         const int step = 16 * round + i;
-        const uint32_t sum = a + Round::Apply(b, c, d) + kSine[step] + x[(first + stride * i) % 16];
+        uint32_t sum = a + kSine[step] + x[(first + stride * i) % 16] + Round::Early(c, d);
+        sum += Round::Late(b, c, d);
         a = d;
         d = c;
         c = b;
@@ -147,10 +165,10 @@ std::string CMd5::DigestOfFile(const std::string& path)
 std::string CMd5::DigestOfFile(CFile& file)
 {
     CMd5 md5;
-    unsigned char block[kDigestBlockSize];
+    const std::unique_ptr<unsigned char[]> block(new unsigned char[kDigestBlockSize]);
     std::size_t read;
-    while ((read = file.Read(block, sizeof block)) > 0)
-        md5.Update(block, read);
+    while ((read = file.Read(block.get(), kDigestBlockSize)) > 0)
+        md5.Update(block.get(), read);
     return md5.Final();
 }
 

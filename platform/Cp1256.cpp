@@ -118,11 +118,13 @@ unsigned char CharacterByte(const char16_t* src, std::size_t i, std::size_t n,
     }
     if (unit == kPersianYeh)
         return LetterFollows(src, i + 1, n) ? kYehJoined : kYehAlone;
-    for (int byte : {TableByte(unit), DigitByte(unit), PresentationFormByte(unit)}) {
-        if (byte >= 0)
-            return static_cast<unsigned char>(byte);
-    }
-    return kDefaultByte;
+    // Tried in this order, each only when the one before has no byte.
+    int byte = TableByte(unit);
+    if (byte < 0)
+        byte = DigitByte(unit);
+    if (byte < 0)
+        byte = PresentationFormByte(unit);
+    return byte >= 0 ? static_cast<unsigned char>(byte) : kDefaultByte;
 }
 
 void AppendUtf8(std::string& out, char32_t cp)

@@ -1,10 +1,9 @@
 #include "platform/File.h"
 
 #include "platform/FileException.h"
+#include "platform/RegularFile.h"
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace nira {
@@ -18,20 +17,14 @@ namespace {
 }  // namespace
 
 // POSIX has no mode that keeps unrelated processes from writing while the
-// file is open, so none is faked. A folder opens read-only on POSIX; it is
-// refused here as Windows refuses it, with access denied.
+// file is open, so none is faked. Only a regular file is read: a folder is
+// refused as Windows refuses it, with access denied, and so are a FIFO and
+// a device, whose reads would block or never end.
 CFile::CFile(const std::string& path) : m_fileName(path)
 {
-    m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    m_fd = OpenRegularFile(path);
     if (m_fd < 0)
         ThrowFromErrno(errno, m_fileName);
-    struct stat info {};
-    const int error = ::fstat(m_fd, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
-    if (error != 0) {
-        ::close(m_fd);
-        m_fd = -1;
-        ThrowFromErrno(error, m_fileName);
-    }
 }
 
 CFile::~CFile()

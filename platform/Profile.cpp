@@ -158,7 +158,8 @@ bool IsWritable(const std::string& section, const KeyValues& keyValues)
         Trim(section) != section)
         return false;
     for (const auto& [key, value] : keyValues) {
-        if (key.empty() || HasLineBreak(key) || HasLineBreak(value) ||
+        // A key opening with '[' would read back as a section header.
+        if (key.empty() || key.front() == '[' || HasLineBreak(key) || HasLineBreak(value) ||
             key.find('=') != std::string::npos || Trim(key) != key)
             return false;
     }
@@ -226,7 +227,7 @@ int GetPrivateProfileInt(const std::string& section, const std::string& key,
 {
     std::string text;
     const ReadResult read = ReadWholeFile(path, kMaxProfileBytes, text);
-    if (read == ReadResult::kMissing || read == ReadResult::kError)
+    if (read != ReadResult::kRead && read != ReadResult::kTooLarge)
         return defaultValue;
     const std::vector<std::string_view> lines = SplitLines(text);
     const SectionSpan span = FindSection(lines, section);
@@ -250,9 +251,10 @@ bool WritePrivateProfileStrings(const std::string& section, const KeyValues& key
 {
     if (!IsWritable(section, keyValues))
         return false;
+    // The whole file, whatever its size: every other line is kept.
     std::string text;
-    const ReadResult read = ReadWholeFile(path, kMaxProfileBytes, text);
-    if (read == ReadResult::kTooLarge || read == ReadResult::kError)
+    const ReadResult read = ReadWholeFile(path, kWholeFile, text);
+    if (read != ReadResult::kRead && read != ReadResult::kMissing)
         return false;
     if (!MakeFolders(FolderOf(path), kNewFolderMode))
         return false;

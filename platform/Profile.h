@@ -16,7 +16,8 @@ namespace nira {
 
 // The value of key in section: its leading signed decimal number after
 // blanks ("12abc" is 12, "-8" is -8, no number is 0); defaultValue only
-// when the key, its section or the file is missing (or unreadable). Digits
+// when the key, its section or the file is missing (or unreadable, or not
+// a regular file: a FIFO or a device is never read). Digits
 // accumulate modulo 2^32 as the Windows function does, so an overlong
 // number wraps instead of overflowing. Only the first kMaxProfileBytes of
 // the file are read.
@@ -35,10 +36,11 @@ bool WritePrivateProfileString(const std::string& section,
 // are saved or none. Keys found are replaced where they stand; missing keys
 // are added, in the given order, after the section's last line, and a
 // missing section is appended. The file's folder is created when missing
-// (new folders 0700). False, leaving the old file untouched, when the
-// folder or the file cannot be written, when the existing file cannot be
-// read or is over kMaxProfileBytes, or when a name or value holds a line
-// break (or a section name ']', a key '=').
+// (new folders 0700). The whole file is rewritten whatever its size. False,
+// leaving the old file untouched, when the folder or the file cannot be
+// written, when the existing file cannot be read or is not a regular file,
+// or when a name or value holds a line break (or a section name ']', a key
+// '=' or a leading '[').
 bool WritePrivateProfileStrings(
     const std::string& section,
     const std::vector<std::pair<std::string, std::string>>& keyValues,
@@ -49,7 +51,7 @@ bool WritePrivateProfileStrings(
 // "" when no home is known.
 std::string UserConfigDir();
 
-// A profile file larger than this is not a file this program wrote.
+// The reader looks no further into a file than this; the writer keeps all.
 constexpr std::size_t kMaxProfileBytes = 1 << 20;
 
 }  // namespace nira

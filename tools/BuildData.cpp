@@ -14,7 +14,8 @@ namespace {
 
 const char* const kUsage =
     "usage: nira-build-data --sources DIR --wordnet DIR --welcome FILE --about FILE\n"
-    "                       --data-dir DIR --header FILE\n"
+    "                       --data-dir DIR --header FILE --word-forms FILE\n"
+    "                       --verbs FILE --colloquial FILE --vocabulary DIR --cldr DIR\n"
     "The environment variable NIRA_SOURCES, when set, takes the place of --sources.\n";
 
 nira::datatool::DataBuildPaths ParseArguments(int argc, char** argv) {
@@ -33,6 +34,9 @@ nira::datatool::DataBuildPaths ParseArguments(int argc, char** argv) {
     const std::pair<const char*, std::string*> fields[] = {
         {"sources", &paths.sources}, {"wordnet", &paths.wordNet}, {"welcome", &paths.welcome},
         {"about", &paths.about},     {"data-dir", &paths.dataDir}, {"header", &paths.header},
+        {"word-forms", &paths.wordForms}, {"verbs", &paths.verbs},
+        {"colloquial", &paths.colloquial},
+        {"vocabulary", &paths.vocabulary}, {"cldr", &paths.cldr},
     };
     for (const auto& [name, field] : fields) {
         const auto it = values.find(name);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Cp1256.h"
+#include "platform/PersianSpelling.h"
 #include "tools/PersianText.h"
 
 namespace nira::datatool {

@@ -7,10 +7,15 @@
 #include "dict/DataFileWriter.h"
 #include "digest/Md5.h"
 #include "platform/Cp1256.h"
+#include "present/ContentReport.h"
+#include "tools/Cldr.h"
 #include "tools/CodePageText.h"
 #include "tools/DictionaryBuild.h"
 #include "tools/EditionHeader.h"
+#include "tools/InflectedForms.h"
 #include "tools/SourceFile.h"
+#include "tools/Vocabulary.h"
+#include "tools/WordFormTables.h"
 
 namespace nira::datatool {
 namespace {
@@ -66,22 +71,42 @@ EditionFile WriteDataFile(const std::vector<std::string>& entries, const std::ve
     return file;
 }
 
+EditionContent ContentOf(const BuiltDictionary& built) {
+    const BuildCounts& c = built.counts;
+    EditionContent content;
+    content.englishTranslated = static_cast<int32_t>(c.withPersian);
+    content.englishHintOnly = static_cast<int32_t>(c.withHintOnly);
+    content.englishNeither = static_cast<int32_t>(built.englishHeadwords.size() - c.withPersian - c.withHintOnly);
+    content.persianHeadwords = static_cast<int32_t>(built.persianHeadwords.size());
+    content.persianFromVocabulary = static_cast<int32_t>(c.persianFromVocabulary);
+    return content;
+}
+
 void Report(std::ostream& out, const BuiltDictionary& built, const EditionConstants& edition,
             std::size_t welcomeBytes, std::size_t aboutBytes) {
     const BuildCounts& c = built.counts;
+    const EditionContent& content = edition.content;
     out << "nira-build-data: \"persian\": " << built.englishHeadwords.size() << " English headwords ("
-        << c.wordNetLemmas << " from WordNet, " << c.wiktionaryOnly << " from Wiktionary only), "
-        << c.withPersian << " with a Persian meaning, " << c.withDefinition << " with a definition; "
+        << c.wordNetLemmas << " from WordNet, " << c.wiktionaryOnly << " from Wiktionary only, "
+        << c.vocabularyOnly << " from our vocabulary only), " << c.withDefinition << " with a definition, "
+        << c.withLemmaPersian << " inflected forms with their lemma's Persian; "
         << edition.persian.indexBase + 4 * static_cast<int64_t>(edition.persian.highestEntry) << " bytes, md5 "
         << edition.persian.digest << "\n"
-        << "nira-build-data: \"english\": " << built.persianHeadwords.size() << " Persian headwords; "
+        << ContentReport(content, "nira-build-data: ")
+        << "nira-build-data: \"english\": " << built.persianHeadwords.size() << " Persian headwords ("
+        << c.persianFromVocabulary << " from our vocabulary, " << c.persianOnlyFromVocabulary << " only from it); "
         << edition.english.indexBase + 4 * static_cast<int64_t>(edition.english.highestEntry) << " bytes, md5 "
         << edition.english.digest << "\n"
         << "nira-build-data: skipped " << c.longEnglishSkipped << " English headwords over "
         << kMaxHeadwordBytes << " bytes, " << c.foreignEnglishSkipped
         << " Wiktionary headwords with non-ASCII letters, " << c.persianWordsDropped
         << " Persian pieces without a Persian word, " << c.unknownSynsets << " links to unknown synsets; "
-        << c.meaningsCut << " meanings cut to fit\n"
+        << c.meaningsCut << " meanings cut to fit; " << c.emptyEnglishSkipped
+        << " headwords with no meaning at all not written\n"
+        << "nira-build-data: added from the sources: " << c.wiktionaryOneSynset + c.wiktionaryByGloss
+        << " Wiktionary senses placed on their synsets (" << c.wiktionaryOneSynset << " the only synset, "
+        << c.wiktionaryByGloss << " by gloss), " << c.namesLinked << " CLDR names on their headwords; "
+        << built.counts.vocabularyRows << " rows of our vocabulary (" << c.vocabularySkipped << " not usable)\n"
         << "nira-build-data: automatic Persian WordNet links (per word): " << c.automaticConfirmed
         << " confirmed by a curated list, " << c.automaticKept << " kept on other evidence, "
         << c.automaticDropped << " left out\n"
@@ -89,15 +114,41 @@ void Report(std::ostream& out, const BuiltDictionary& built, const EditionConsta
         << welcomeBytes << " bytes, About text " << aboutBytes << " bytes\n";
 }
 
+HeadwordSet HeadwordSetOf(const std::vector<PlainEntry>& entries) {
+    HeadwordSet set;
+    for (const PlainEntry& e : entries) set.insert(e.headword);
+    return set;
+}
+
+const char* const kExceptionLists[] = {"noun.exc", "verb.exc", "adj.exc", "adv.exc"};
+
+WordFormRows BuildWordFormRows(const DataBuildPaths& paths, const BuiltDictionary& built) {
+    std::vector<std::string> exceptionLists;
+    for (const char* name : kExceptionLists) {
+        exceptionLists.push_back(ReadWholeFile(JoinPath(paths.wordNet, name)));
+    }
+    const HeadwordSet persian = HeadwordSetOf(built.persianHeadwords);
+    WordFormRows rows;
+    rows.englishExceptions = EnglishExceptionRows(exceptionLists, HeadwordSetOf(built.englishHeadwords));
+    rows.verbStems = VerbStemRows(ReadWholeFile(paths.verbs), persian);
+    rows.colloquial = ColloquialRows(ReadWholeFile(paths.colloquial), persian);
+    return rows;
+}
+
 }  // namespace
 
 void RunDataBuild(const DataBuildPaths& paths, std::ostream& report) {
-    const Sources sources = ReadSources(paths.sources);
+    Sources sources = ReadSources(paths.sources);
+    if (!paths.vocabulary.empty()) sources.vocabulary = ReadVocabularyFolder(paths.vocabulary);
+    if (!paths.cldr.empty()) sources.names = ReadCldrNames(paths.cldr);
     const std::string welcome = ReadProgramText(paths.welcome, kMaxWelcomeBytes);
     const std::string about = ReadProgramText(paths.about, kMaxAboutBytes);
     CWordNet wordNet;
     wordNet.Load(paths.wordNet);
-    const BuiltDictionary built = BuildDictionary(wordNet, sources);
+    std::vector<std::string> exceptionLists;
+    for (const char* name : kExceptionLists) exceptionLists.push_back(ReadWholeFile(JoinPath(paths.wordNet, name)));
+    const CEnglishFormTables forms(ExceptionPairs(exceptionLists));
+    const BuiltDictionary built = BuildDictionary(wordNet, sources, &forms.Tables());
 
     ByteSet scrambled{};
     ByteSet xored{};
@@ -120,6 +171,7 @@ void RunDataBuild(const DataBuildPaths& paths, std::ostream& report) {
 
     EditionConstants edition;
     edition.scrambleKey = *key;
+    edition.content = ContentOf(built);
     edition.persian = WriteDataFile(persianEntries, built.englishHeadwords,
                                     JoinPath(paths.dataDir, kPersianFileName), true);
     edition.english = WriteDataFile(englishEntries, built.persianHeadwords,
@@ -128,8 +180,13 @@ void RunDataBuild(const DataBuildPaths& paths, std::ostream& report) {
         edition.welcomePieces.push_back(ScrambleText(piece, *key));
     }
     edition.aboutStored = XorText(about, *key);
+    const WordFormRows wordForms = BuildWordFormRows(paths, built);
+    WriteWholeFile(paths.wordForms, WordFormsHeaderText(wordForms));
     WriteWholeFile(paths.header, EditionHeaderText(edition));
     Report(report, built, edition, welcome.size(), about.size());
+    report << "nira-build-data: word forms: " << wordForms.englishExceptions.size()
+           << " English exceptions, " << wordForms.verbStems.size() << " Persian verb stems, "
+           << wordForms.colloquial.size() << " colloquial forms\n";
 }
 
 }  // namespace nira::datatool

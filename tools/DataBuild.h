@@ -14,6 +14,11 @@ struct DataBuildPaths {
     std::string about;       // res/about.txt (UTF-8)
     std::string dataDir;     // where "persian" and "english" are written
     std::string header;      // the generated NiraEdition.h
+    std::string wordForms;   // the generated NiraWordForms.h
+    std::string verbs;       // tools/data/persian-verbs.tsv
+    std::string colloquial;  // tools/data/persian-colloquial.tsv
+    std::string vocabulary;  // our own tools/data/vocabulary; "" for none
+    std::string cldr;        // the unpacked CLDR packages; "" for none
 };
 
 // Runs the build; throws std::runtime_error with a message for the user

@@ -1,24 +1,32 @@
 // Turning the sources into the entries of both data files, in headword
 // order, one entry per headword.
 //
-// "persian" (English headwords): every WordNet lemma and every Wiktionary
-// headword WordNet lacks. Its English definition lists the WordNet senses
-// in WordNet's order; its Persian meaning lists per sense the Persian words
-// for it, most frequent sense first: the senses met in WordNet's tagged
-// texts (by count), then the Wiktionary senses (curated, in their order),
-// then the remaining WordNet senses in WordNet's order. A sense whose words
-// were all given already is left out.
+// "persian" (English headwords): every WordNet lemma, every Wiktionary
+// headword WordNet lacks and every word of our vocabulary neither has. Its
+// English definition lists the WordNet senses in WordNet's order (where
+// WordNet lacks the word: our rows' notes, or else the glosses of the
+// Wiktionary senses that gave no Persian). Its Persian meaning lists per
+// sense the Persian words for it: our vocabulary's senses first, then the
+// senses met in WordNet's tagged texts (by count), the Wiktionary senses
+// (curated, in their order), CLDR names, and the remaining WordNet senses
+// in WordNet's order. A sense whose words were all given already is left
+// out. A headword without any is given, in this order, its lemma's Persian
+// (an inflected form) or a category hint from its hypernym. An entry with
+// neither meaning is not written.
 //
-// "english" (Persian headwords): every Persian word of the sources. Its
-// English meaning lists the synsets and Wiktionary senses it translates,
-// those from curated sources before the automatic Persian WordNet links,
-// each group by how often the English sense is met in the tagged texts.
+// "english" (Persian headwords): every Persian word of the sources and of
+// our vocabulary. Its English meaning lists the English words of our rows
+// and CLDR names it stands for, then the synsets and Wiktionary senses it
+// translates, those from curated sources before the automatic Persian
+// WordNet links, each group by how often the English sense is met in the
+// tagged texts.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <vector>
 
+#include "dict/WordForms.h"
 #include "tools/Sources.h"
 #include "tools/WordNet.h"
 
@@ -35,7 +43,9 @@ struct PlainEntry {
 struct BuildCounts {
     std::size_t wordNetLemmas = 0;
     std::size_t wiktionaryOnly = 0;
-    std::size_t withPersian = 0;
+    std::size_t withPersian = 0;            // a Persian translation
+    std::size_t withLemmaPersian = 0;       // ... of which their lemma's, as inflected forms
+    std::size_t withHintOnly = 0;           // only a category hint ("نوعی ...")
     std::size_t withDefinition = 0;
     std::size_t longEnglishSkipped = 0;     // headwords over 51 bytes
     std::size_t foreignEnglishSkipped = 0;  // Wiktionary headwords with a non-ASCII byte
@@ -43,6 +53,15 @@ struct BuildCounts {
     std::size_t persianMeaningOnly = 0;     // words that cannot be headwords
     std::size_t unknownSynsets = 0;         // links to an offset WordNet lacks
     std::size_t meaningsCut = 0;            // senses left out to fit the limits
+    std::size_t emptyEnglishSkipped = 0;    // headwords with neither meaning, not written
+    std::size_t wiktionaryOneSynset = 0;    // Wiktionary senses placed: the only synset of their POS
+    std::size_t wiktionaryByGloss = 0;      // ... chosen by their gloss
+    std::size_t vocabularyRows = 0;
+    std::size_t vocabularyOnly = 0;         // English headwords only our vocabulary gives
+    std::size_t vocabularySkipped = 0;      // our rows whose word cannot be a headword
+    std::size_t namesLinked = 0;            // CLDR names on an English headword
+    std::size_t persianFromVocabulary = 0;  // Persian headwords our vocabulary gives
+    std::size_t persianOnlyFromVocabulary = 0;  // ... and no source does
     std::size_t automaticConfirmed = 0;     // automatic links (per word) a curated list confirms
     std::size_t automaticKept = 0;          // ... kept on other evidence
     std::size_t automaticDropped = 0;       // ... left out
@@ -54,7 +73,14 @@ struct BuiltDictionary {
     BuildCounts counts;
 };
 
-BuiltDictionary BuildDictionary(const CWordNet& wordNet, const Sources& sources);
+// forms, when given, lets an inflected headword without Persian show its
+// lemma's (the English rules and exception table of the lookup).
+BuiltDictionary BuildDictionary(const CWordNet& wordNet, const Sources& sources,
+                                const WordFormTables* forms = nullptr);
+
+// The first line of the Persian meaning of an inflected form that shows
+// its lemma's: "(صورتی از LEMMA) " in code page 1256 ("a form of").
+std::string FormOfLine(const std::string& lemma);
 
 // Entries in the order of CompareHeadword.
 void SortByHeadword(std::vector<PlainEntry>& entries);

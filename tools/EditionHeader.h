@@ -1,7 +1,8 @@
 // The constants the program holds for one edition of the data files,
 // written as the generated header NiraEdition.h: IndexBases, highest entry
 // numbers, digests, LetterBucket tables, the scramble key, and the welcome
-// and About texts in their stored forms.
+// and About texts in their stored forms. It includes NiraWordForms.h, written
+// beside it, whose tables the edition points to.
 #pragma once
 
 #include <array>
@@ -54,6 +55,7 @@ struct EditionConstants {
     EditionFile persian;    // English headwords
     EditionFile english;    // Persian headwords
     unsigned char scrambleKey = 0;
+    EditionContent content;
     std::vector<std::string> welcomePieces;  // stored (scrambled) form, six
     std::string aboutStored;                 // XOR key, without the final 0
 };

@@ -5,55 +5,16 @@
 #include "dict/Constants.h"
 #include "platform/ArabicForms.h"
 #include "platform/Cp1256.h"
+#include "platform/PersianSpelling.h"
 #include "tools/CodePageText.h"
 
 namespace nira::datatool {
 namespace {
 
 constexpr char16_t kZwnj = 0x200C;
-constexpr char16_t kPersianYeh = 0x06CC;
-constexpr char16_t kKeheh = 0x06A9;
-constexpr char16_t kHeh = 0x0647;
-constexpr char16_t kAlef = 0x0627;
-constexpr char16_t kWaw = 0x0648;
-constexpr char16_t kTehMarbuta = 0x0629;
 constexpr char16_t kEllipsis = 0x2026;
 
-struct LookAlike {
-    char16_t unit;
-    char16_t letter;
-};
-
-// Letters of other Arabic-script languages that a Persian reader writes
-// with the Persian letter they look like; the code page has some of them
-// (ہ 0xC0, ے 0xFF, ھ 0xAA) but a query typed in Persian never holds them.
-constexpr LookAlike kLookAlikes[] = {
-    {0x0643, kKeheh},       {0x0649, kPersianYeh},  {0x064A, kPersianYeh},
-    {0x0671, kAlef},        {0x0672, kAlef},        {0x0673, kAlef},
-    {0x06AA, kKeheh},       {0x06AB, kKeheh},       {0x06AC, kKeheh},
-    {0x06AD, kKeheh},       {0x06AE, kKeheh},       {0x06BE, kHeh},
-    {0x06C0, kHeh},         {0x06C1, kHeh},         {0x06C2, kHeh},
-    {0x06C3, kTehMarbuta},  {0x06C4, kWaw},         {0x06C5, kWaw},
-    {0x06C6, kWaw},         {0x06C7, kWaw},         {0x06C8, kWaw},
-    {0x06C9, kWaw},         {0x06CA, kWaw},         {0x06CB, kWaw},
-    {0x06CD, kPersianYeh},  {0x06CE, kPersianYeh},  {0x06CF, kWaw},
-    {0x06D0, kPersianYeh},  {0x06D1, kPersianYeh},  {0x06D2, kPersianYeh},
-    {0x06D3, kPersianYeh},  {0x06D5, kHeh},
-};
-
-bool IsDiacritic(char16_t unit) { return unit >= 0x064B && unit <= 0x0652; }
-
-bool IsInvisible(char16_t unit) {
-    return unit == 0x0640 ||                      // tatweel: stretching only
-           unit == 0x200D || unit == 0x200E || unit == 0x200F ||
-           (unit >= 0x202A && unit <= 0x202E) ||
-           (unit >= 0x2066 && unit <= 0x2069) || unit == 0xFEFF;
-}
-
-bool IsSpace(char16_t unit) {
-    return unit == ' ' || unit == '\t' || unit == 0xA0 ||
-           (unit >= 0x2000 && unit <= 0x200A) || unit == 0x202F || unit == 0x3000;
-}
+bool IsSpace(char16_t unit) { return IsPersianTextSpace(unit); }
 
 bool IsSeparator(char16_t unit) {
     return unit == 0x060C || unit == ',' || unit == '.' || unit == 0x066C ||
@@ -151,18 +112,6 @@ std::vector<std::u16string> SplitLemma(const std::u16string& lemma) {
     return pieces;
 }
 
-char16_t PersianLetterFor(char16_t unit) {
-    if (IsInvisible(unit)) return 0;
-    if (unit == 0x200B) return kZwnj;  // a zero-width space stands for a ZWNJ
-    if (IsSpace(unit)) return ' ';
-    if (IsArabicMark(unit) && !IsDiacritic(unit)) return 0;
-    if (const char16_t base = PresentationFormBase(unit); base != 0) unit = base;
-    for (const LookAlike& l : kLookAlikes) {
-        if (l.unit == unit) return l.letter;
-    }
-    return unit;
-}
-
 std::u16string NormalizePersian(const std::u16string& piece) {
     std::u16string mapped;
     mapped.reserve(piece.size());
@@ -184,13 +133,11 @@ std::optional<std::string> PersianHeadwordBytes(const std::u16string& normalized
     if (HasEllipsis(normalized)) return std::nullopt;
     std::u16string plain;
     for (char16_t unit : normalized) {
-        if (!IsDiacritic(unit)) plain.push_back(unit);
+        if (!IsPersianVowelMark(unit)) plain.push_back(unit);
     }
     plain = CollapseGaps(TrimToWord(plain));
     if (!HasArabicLetter(plain) || !AllHaveBytes(plain)) return std::nullopt;
-    std::string bytes = ToBytes(plain);
-    std::replace(bytes.begin(), bytes.end(), static_cast<char>(kMeaningKeheh),
-                 static_cast<char>(kHeadwordKaf));
+    const std::string bytes = HeadwordSpelling(plain);
     if (bytes.size() > static_cast<std::size_t>(kMaxHeadwordBytes)) return std::nullopt;
     if (static_cast<unsigned char>(bytes[0]) < 0x80) return std::nullopt;
     return bytes;

@@ -27,18 +27,14 @@ struct PersianWord {
 // mark a pattern phrase such as "منتظر ... بودن".
 std::vector<std::u16string> SplitLemma(const std::u16string& lemma);
 
-// Maps one character to the Persian letter a reader types for it: Arabic
-// and Urdu look-alikes, presentation forms and invisible marks. Returns the
-// replacement (possibly the same unit), or 0 when the character is dropped.
-char16_t PersianLetterFor(char16_t unit);
-
 // One piece cleaned for writing: characters mapped, tatweel and invisible
 // marks dropped, spaces collapsed, ZWNJ only between letters, punctuation
 // trimmed at both ends. Diacritics are kept.
 std::u16string NormalizePersian(const std::u16string& piece);
 
-// The bytes of a normalized word as a headword: no diacritics, Persian yeh
-// 0xED before a letter and 0xEC otherwise, keheh and kaf both 0xDF. None
+// The bytes of a normalized word as a headword, in the spelling the lookup
+// gives its queries (HeadwordSpelling: no vowel marks, Persian yeh 0xED
+// before a letter and 0xEC otherwise, keheh and kaf both 0xDF). None
 // when it holds no Arabic-script letter, a character without a byte, an
 // ellipsis, starts with a byte below 0x80 (a search could never reach it)
 // or is longer than a headword may be.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/Vocabulary.h"
 #include "tools/Wiktionary.h"
 #include "tools/WordNet.h"
 
@@ -16,10 +17,33 @@ constexpr const char* kOmwWiktionaryFile = "omw-wikt-fas.tab";
 constexpr const char* kOmwCldrFile = "omw-cldr-fas.tab";
 constexpr const char* kOmwPersianWordNetFile = "omw-pwn-fas.tab";
 
+// Where a Persian word's link to a synset comes from.
+enum class LinkSource {
+    kOmwWiktionary,    // Open Multilingual Wordnet, from Wiktionary
+    kOmwCldr,          // Open Multilingual Wordnet, from CLDR
+    kPersianWordNet,   // the automatic Persian WordNet
+    kWiktionarySense,  // a Wiktionary sense placed on its synset by this build
+};
+
+// One (synset, Persian lemma, source): the unit in which senses are
+// gathered, so that a link can be judged or filtered by where it came from.
 struct OmwLink {
     SynsetId synset = 0;
-    std::string lemma;     // UTF-8, as the table writes it
+    std::string lemma;     // UTF-8, as the source writes it
     bool curated = false;  // from people (Wiktionary, CLDR), not the automatic Persian WordNet
+    LinkSource source = LinkSource::kPersianWordNet;
+};
+
+// A Persian name tied to an English headword by its exact English name
+// (Unicode CLDR: languages, territories, scripts, months, weekdays, units).
+// The kind tells which WordNet senses may take it, so that the language
+// "Even" does not become a meaning of the adverb even.
+enum class NameKind { kLanguage, kTerritory, kScript, kMonth, kWeekday, kUnit };
+
+struct NamePair {
+    NameKind kind = NameKind::kLanguage;
+    std::string english;  // UTF-8, as CLDR writes it
+    std::string persian;  // UTF-8
 };
 
 // "OFFSET-POS<TAB>[fas:]lemma<TAB>Persian lemma" lines; comments and
@@ -29,6 +53,8 @@ std::vector<OmwLink> ParseOmwTable(const std::string& text, bool curated);
 struct Sources {
     std::vector<WiktionaryLine> wiktionary;
     std::vector<OmwLink> links;  // curated tables first, then the Persian WordNet
+    std::vector<VocabularyRow> vocabulary;  // our own rows, files in name order
+    std::vector<NamePair> names;            // CLDR names, in the order read
 };
 
 // Reads all four files of the folder; throws std::runtime_error naming the

@@ -131,7 +131,8 @@ bool ParseWiktionaryLine(const std::string& line, WiktionaryLine& out) {
     if (!left.empty() && left.back() == '}') {
         const std::size_t open = left.rfind('{');
         if (open != std::string::npos && open > 0) {
-            out.pos = PosOfWiktionaryTag(left.substr(open + 1, left.size() - open - 2));
+            out.posTag = left.substr(open + 1, left.size() - open - 2);
+            out.pos = PosOfWiktionaryTag(out.posTag);
             left = Trim(left.substr(0, open));
         }
     }

@@ -16,6 +16,7 @@ struct WiktionaryLine {
     std::string headword;   // as written, UTF-8
     std::string gloss;      // without its parentheses; may be empty
     int pos = -1;           // WordNetPos of {n} {prop} {v} {adj} {adv}, else -1
+    std::string posTag;     // the tag as written ("article"); may be empty
     std::vector<std::u16string> translations;
 };
 

@@ -98,15 +98,18 @@ bool ParseDataLine(const std::string& line, uint32_t& offset, Synset& synset) {
     if (head.size() < 4 + 2 * count) return false;
     synset.words.clear();
     for (std::size_t i = 0; i < count; ++i) synset.words.push_back(WordOfDataFile(head[4 + 2 * i]));
+    synset.hypernyms.clear();
     synset.neighbours.clear();
-    // After the words: a pointer count, then "symbol offset pos source/target" each.
-    const std::size_t pointers = head.size() > 4 + 2 * count ? std::strtoul(head[4 + 2 * count].c_str(), nullptr, 10) : 0;
-    for (std::size_t i = 0, at = 5 + 2 * count; i < pointers && at + 3 < head.size(); ++i, at += 4) {
+    // Pointers follow the words: count, then "symbol offset pos source/target".
+    const std::size_t pointerStart = 4 + 2 * count;
+    const std::size_t pointers = head.size() > pointerStart ? std::strtoul(head[pointerStart].c_str(), nullptr, 10) : 0;
+    for (std::size_t i = 0; i < pointers && pointerStart + 4 * i + 4 < head.size(); ++i) {
+        const std::size_t at = pointerStart + 1 + 4 * i;
         uint32_t target = 0;
+        if (!ParseOffset(head[at + 1], target)) continue;
+        if (head[at] == "@" && head[at + 2] == "n") synset.hypernyms.push_back(target);
         const int pos = head[at + 2].size() == 1 ? PosOfLetter(head[at + 2][0]) : -1;
-        if (IsNeighbourPointer(head[at]) && pos >= 0 && ParseOffset(head[at + 1], target)) {
-            synset.neighbours.push_back(MakeSynsetId(pos, target));
-        }
+        if (IsNeighbourPointer(head[at]) && pos >= 0) synset.neighbours.push_back(MakeSynsetId(pos, target));
     }
     synset.definition = bar == std::string::npos ? std::string() : GlossDefinition(line.substr(bar + 3));
     return true;

@@ -26,6 +26,8 @@ inline SynsetId MakeSynsetId(int pos, uint32_t offset) {
 struct Synset {
     std::vector<std::string> words;  // as the data file writes them, '_' as space
     std::string definition;          // the gloss without its examples (UTF-8)
+    std::vector<uint32_t> hypernyms; // noun offsets of its direct hypernyms (@; not the
+                                     // instance links @i: a person is no kind of singer)
     int tagCount = 0;                // tagged occurrences of all its senses
     std::vector<SynsetId> neighbours;  // hypernyms, hyponyms, similar and see-also synsets ...
 };

@@ -5,8 +5,9 @@
 
 NIRA is the nira program; its data folder is found as nira itself finds it
 (set NIRA_DATA_DIR to choose one). The entries are drawn with a fixed seed
-from the "persian" file's headwords whose Persian meaning is not empty, so
-the same files always give the same draw. --words prints the entries of a
+from the "persian" file's headwords whose Persian meaning is a translation
+(not empty, and not only a category hint "نوعی ..."), so the same files
+always give the same draw. --words prints the entries of a
 list of headwords instead (one a line), to read the same words in another
 build. Each entry is printed as `nira lookup` prints it.
 """
@@ -49,6 +50,26 @@ def headwords_with_persian(path, base):
     return words
 
 
+HINT = "نوعی "
+
+
+def answers_of(nira, words):
+    """Each word's answer as `nira lookup -` prints it, in order."""
+    out = subprocess.run([nira, "lookup", "-"], input="\n".join(words) + "\n",
+                         capture_output=True, text=True, check=True).stdout
+    return [block + "\n" for block in out.split("\n\n") if block.strip()]
+
+
+def is_translation(answer):
+    lines = answer.split("\n")
+    if "[fa]" not in lines:
+        return False
+    persian = lines[lines.index("[fa]") + 1:]
+    persian = persian[:persian.index("[en]")] if "[en]" in persian else persian
+    return not (len(persian) >= 1 and persian[0].startswith(HINT) and
+                all(not l.strip() for l in persian[1:]))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("nira")
@@ -60,14 +81,20 @@ def main():
     if args.words:
         with open(args.words, encoding="utf-8") as f:
             words = [w.strip() for w in f if w.strip()]
-    else:
-        path, base = data_file_facts(args.nira)
-        pool = headwords_with_persian(path, base)
-        words = random.Random(args.seed).sample(pool, args.count)
-        print("# %d of %d entries with a Persian meaning, seed %d" % (len(words), len(pool), args.seed))
-    answer = subprocess.run([args.nira, "lookup", "-"], input="\n".join(words) + "\n",
-                            capture_output=True, text=True, check=True).stdout
-    sys.stdout.write(answer)
+        sys.stdout.write("\n".join(answers_of(args.nira, words)))
+        return
+    path, base = data_file_facts(args.nira)
+    pool = headwords_with_persian(path, base)
+    random.Random(args.seed).shuffle(pool)
+    chosen = []
+    for start in range(0, len(pool), 200):
+        batch = pool[start:start + 200]
+        chosen += [a for a in answers_of(args.nira, batch) if is_translation(a)]
+        if len(chosen) >= args.count:
+            break
+    print("# %d entries with a Persian translation, seed %d, drawn from %d with a Persian meaning"
+          % (args.count, args.seed, len(pool)))
+    sys.stdout.write("\n".join(chosen[:args.count]))
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -104,6 +105,16 @@ INSTANTIATE_TEST_SUITE_P(
         BucketCase{0xEC, 44333, 44786}, BucketCase{0x98, 44333, 44786},
         BucketCase{0x1F, 44333, 44786}, BucketCase{0x7F, 44333, 44786},
         BucketCase{0xFF, 44333, 44786}));
+
+TEST(ChooseLetterBucket, ARowAtTheLargestEntryNumberDoesNotOverflow) {
+    const LetterBucketRow rows[] = {{0xC7, INT32_MAX}, {0xFF, INT32_MAX}};
+    Dictionary dict;
+    dict.m_persianTable = {rows, 2};
+    LookupState state;
+    ChooseLetterBucket(0xC7, state, dict);
+    EXPECT_EQ(state.m_first, INT32_MAX);
+    EXPECT_EQ(state.m_last, INT32_MAX);
+}
 
 TEST(ChooseLetterBucket, TablesWithoutLetterRowsGiveAnEmptyRange) {
     const LetterBucketRow endOnly[] = {{0xFF, 0}};
@@ -281,6 +292,25 @@ TEST_F(LookUpWordTest, EmptyBucketEndsOnADefinedEntry) {
     EXPECT_EQ(m_state.m_first, 8);
     EXPECT_EQ(m_state.m_last, 7);
     EXPECT_EQ(m_state.m_current, 8);
+}
+
+// A field of more than 50 units keeps 51 bytes: a 50-byte headword followed
+// by a space and more text is then no exact match, and the search ends on
+// the neighbour it probed last.
+TEST(LookUpWordLongQuery, KeepsTheSpaceAfterA50ByteHeadword) {
+    const std::string h50 = "american standard code for information interchange";
+    ASSERT_EQ(h50.size(), 50u);
+    FixtureDictionary fx({{h50, {"", "ascii"}}, {"american standards", {"", "norms"}}},
+                         {{"\xC2\xC8", {"water"}}});
+    LookupState state;
+    auto result = std::make_unique<LookupResult>();
+    const std::u16string exact = U16(h50);
+    LookUpWord(exact.data(), exact.size(), state, fx.Dict(), *result);
+    EXPECT_EQ(Text(result->entry), h50);
+    const std::u16string longer = U16(h50 + " zz");
+    LookUpWord(longer.data(), longer.size(), state, fx.Dict(), *result);
+    EXPECT_EQ(Text(result->entry), "american standards");
+    EXPECT_EQ(state.m_current, 2);
 }
 
 }  // namespace

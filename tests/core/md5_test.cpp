@@ -1,4 +1,5 @@
 #include "digest/Md5.h"
+#include "dict/Constants.h"
 #include "platform/File.h"
 #include "platform/FileException.h"
 
@@ -168,6 +169,20 @@ TEST_F(TempFolder, FilesOfBlockMultiplesAndOthersMatchTheBytes)
     for (std::size_t size : {0u, 1u, 1023u, 2048u, 3073u, 10240u}) {
         const std::vector<unsigned char> data = Pattern(size, 13, 1);
         EXPECT_EQ(CMd5::DigestOfFile(WriteFile("size" + std::to_string(size), data)),
+                  CMd5::DigestOfBytes(data.data(), data.size()))
+            << size;
+    }
+}
+
+TEST_F(TempFolder, FilesAroundTheReadBlockSizeMatchTheBytes)
+{
+    const std::vector<unsigned char> million(1000000, 'a');
+    EXPECT_EQ(CMd5::DigestOfFile(WriteFile("million", million)),
+              "7707d6ae4e027c70eea2a935c2296f21");
+    for (std::size_t size : {kDigestBlockSize - 1, kDigestBlockSize, kDigestBlockSize + 1,
+                             3 * kDigestBlockSize + 63}) {
+        const std::vector<unsigned char> data = Pattern(size, 7, 3);
+        EXPECT_EQ(CMd5::DigestOfFile(WriteFile("block" + std::to_string(size), data)),
                   CMd5::DigestOfBytes(data.data(), data.size()))
             << size;
     }

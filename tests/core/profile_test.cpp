@@ -182,13 +182,22 @@ TEST_F(ProfileTest, GarbageUnderTheLimitIsKeptByteForByte)
     EXPECT_EQ(Left(), 12);
 }
 
-TEST_F(ProfileTest, FileOverTheLimitIsReadInPartAndNeverRewritten)
+TEST_F(ProfileTest, FileOverTheLimitIsReadInPart)
 {
     std::string huge = "[Position]\nleft=" + std::string(kMaxProfileBytes, '7');
     Write(m_ini, huge);
     EXPECT_EQ(Left(), 1908874353);  // the digits that fit, modulo 2^32
-    EXPECT_FALSE(WritePrivateProfileString("Position", "left", "1", m_ini));
-    EXPECT_EQ(Read(m_ini), huge);
+}
+
+// However large the file has grown, the position is saved and every other
+// byte is kept.
+TEST_F(ProfileTest, FileOverTheLimitIsStillSavedKeepingEverythingElse)
+{
+    const std::string rest = "[Other]\nbig=" + std::string(kMaxProfileBytes, '7') + "\nlast=1\n";
+    Write(m_ini, "[Position]\nleft=1\ntop=2\n" + rest);
+    ASSERT_TRUE(WritePrivateProfileStrings("Position", {{"left", "5"}, {"right", "9"}}, m_ini));
+    EXPECT_EQ(Read(m_ini), "[Position]\nleft=5\ntop=2\nright=9\n" + rest);
+    EXPECT_EQ(Left(), 5);
 }
 
 TEST_F(ProfileTest, MissingFolderIsCreatedPrivate)
@@ -211,26 +220,28 @@ TEST_F(ProfileTest, FolderThatCannotBeMadeLosesOnlyTheSave)
     EXPECT_EQ(Read(m_folder + "/file"), "x");
 }
 
-TEST_F(ProfileTest, UnwritableFolderLeavesTheOldFile)
+// A writable file in a folder the user cannot write: no temporary file can
+// be made beside it, so the file is rewritten where it stands.
+TEST_F(ProfileTest, UnwritableFolderRewritesTheFileInPlace)
 {
     if (geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind root";
     Write(m_ini, "[Position]\nleft=1\n");
     ASSERT_EQ(chmod(m_folder.c_str(), 0500), 0);
-    EXPECT_FALSE(WritePrivateProfileString("Position", "left", "5", m_ini));
-    EXPECT_EQ(Read(m_ini), "[Position]\nleft=1\n");
+    EXPECT_TRUE(WritePrivateProfileString("Position", "left", "5", m_ini));
+    EXPECT_EQ(Read(m_ini), "[Position]\nleft=5\n");
     EXPECT_TRUE(Strays(m_folder).empty());
 }
 
 // A temporary file name that the file system refuses (too long), as for a
-// folder that cannot be written: the old file stays.
-TEST_F(ProfileTest, TemporaryFileRefusedLeavesTheOldFile)
+// folder that cannot be written: the file is rewritten in place.
+TEST_F(ProfileTest, TemporaryFileRefusedRewritesTheFileInPlace)
 {
     const std::string ini = m_folder + "/Nira.ini" + std::string(245, 'x');
-    Write(ini, "[Position]\nleft=1\n");
-    ASSERT_EQ(Read(ini), "[Position]\nleft=1\n");
-    EXPECT_FALSE(WritePrivateProfileString("Position", "left", "5", ini));
-    EXPECT_EQ(Read(ini), "[Position]\nleft=1\n");
+    Write(ini, "[Position]\nleft=1\nright=2\n");
+    ASSERT_EQ(Read(ini), "[Position]\nleft=1\nright=2\n");
+    EXPECT_TRUE(WritePrivateProfileString("Position", "left", "5", ini));
+    EXPECT_EQ(Read(ini), "[Position]\nleft=5\nright=2\n");
     EXPECT_EQ(Strays(m_folder).size(), 1u);  // the file itself, nothing more
 }
 
@@ -276,6 +287,7 @@ TEST_F(ProfileTest, NamesOrValuesThatWouldBreakTheFileAreRefused)
     } cases[] = {
         {"Position", "left", "5\n[Evil]"}, {"Position", "le\nft", "5"}, {"Position", "a=b", "5"},
         {"Posi]tion", "left", "5"},        {"Position", "", "5"},        {"Pos\rition", "left", "5"},
+        {"Position", "[Other]", "5"},      {"Position", "[x", "5"},      {"Position", "a\rb", "5"},
     };
     for (const auto& c : cases)
         EXPECT_FALSE(WritePrivateProfileString(c.section, c.key, c.value, m_ini)) << c.key;

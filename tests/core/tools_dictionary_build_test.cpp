@@ -46,8 +46,8 @@ const char* const kLicenceLine = "  1 This software and database is being provid
 // shares the second noun synset; a hyphenated gloss; a 52-byte lemma.
 void WriteWordNet(const TempFolder& dir) {
     dir.Write("data.noun", std::string(kLicenceLine) +
-        "00001000 05 n 02 book 0 volume 0 000 | physical objects consisting of pages bound together; \"a doorstop\"\n"
-        "00002000 10 n 01 book 0 000 | a written work or composition that has been published\n"
+        "00001000 05 n 02 book 0 volume 0 001 @ 00003000 n 0000 | physical objects consisting of pages bound together; \"a doorstop\"\n"
+        "00002000 10 n 01 book 0 001 @ 00003000 n 0000 | a written work or composition that has been published\n"
         "00003000 10 n 01 Book_of_Mormon 0 000 | a well-known sacred text\n"
         "00004000 10 n 01 " + std::string(52, 'x') + " 0 000 | too long a lemma\n");
     dir.Write("data.verb", std::string(kLicenceLine) +
@@ -67,6 +67,10 @@ void WriteWordNet(const TempFolder& dir) {
         "book%1:10:00:: 00002000 1 46\n"
         "book%2:41:00:: 00001500 1 0\n"
         "volume%1:06:00:: 00001000 1 0\n");
+    dir.Write("noun.exc", "volumina volume\nbooks_of_mormon book_of_mormon\n");
+    dir.Write("verb.exc", "bookt book\n");
+    dir.Write("adj.exc", "better good well\n");
+    dir.Write("adv.exc", "");
 }
 
 void WriteSources(const TempFolder& dir) {
@@ -93,6 +97,8 @@ void WriteSources(const TempFolder& dir) {
 void WriteTexts(const TempFolder& dir) {
     dir.Write("welcome-fa.txt", "خوش آمدید!\nواژه‌ای را بنویسید.\n");
     dir.Write("about.txt", "WordNet 3.0 © 2006 Princeton University\n");
+    dir.Write("verbs.tsv", "# infinitive, past stem, present stem\nرزرو کردن\tرزرو کرد\tرزرو کن\n");
+    dir.Write("colloquial.tsv", "کتابا\tکتاب\n");
 }
 
 const PlainEntry* Find(const std::vector<PlainEntry>& entries, const std::string& headword) {
@@ -125,6 +131,13 @@ protected:
         WriteSources(m_sourcesDir);
         m_wordNet.Load(m_wordNetDir.Path());
         m_built = BuildDictionary(m_wordNet, ReadSources(m_sourcesDir.Path()));
+    }
+
+    // The fixture's sources with lines added to a word list, built again.
+    const BuiltDictionary& RebuildWith(const char* file, const std::string& lines) {
+        std::ofstream(m_sourcesDir.File(file), std::ios::binary | std::ios::app) << lines;
+        m_built = BuildDictionary(m_wordNet, ReadSources(m_sourcesDir.Path()));
+        return m_built;
     }
 
     TempFolder m_wordNetDir;
@@ -190,44 +203,81 @@ TEST_F(DictionaryBuildTest, EnglishMeaningsPutCuratedAndFrequentSensesFirst) {
               "C\xF4te d'Ivoire: country");
 }
 
-// One English lemma of 51 bytes whose Persian meaning alone fills a pane.
-// Of its twelve definitions of 442 bytes ten would fit a pane, but only
-// nine fit the 8999-byte entry beside that meaning.
+TEST_F(DictionaryBuildTest, SensesOfOneKindGoByTaggedCountNotSourceOrder) {
+    // Each word is linked to the synset tagged 10 before the one tagged 46;
+    // the automatic links are kept as both synsets' hypernym has the word too.
+    struct Case {
+        const char* file;
+        const char* lines;
+        std::string headword;
+    } const cases[] = {
+        {kOmwPersianWordNetFile,
+         "00001000-n\tlemma\tنوشته\n00002000-n\tlemma\tنوشته\n00003000-n\tlemma\tنوشته\n",
+         "\xE4\xE6\xD4\xCA\xE5"},
+        {kOmwWiktionaryFile, "00001000-n\tfas:lemma\tدفتر\n00002000-n\tfas:lemma\tدفتر\n",
+         "\xCF\xDD\xCA\xD1"},
+    };
+    for (const Case& c : cases) {
+        const PlainEntry* entry = Find(RebuildWith(c.file, c.lines).persianHeadwords, c.headword);
+        ASSERT_NE(entry, nullptr) << c.file;
+        EXPECT_EQ(entry->english,
+                  "book: a written work or composition that has been published; "
+                  "book, volume: physical objects consisting of pages bound together")
+            << c.file;
+    }
+}
+
+TEST_F(DictionaryBuildTest, ALaterSenseWhoseWordsWereAllShownIsLeftOut) {
+    // [کتاب, مجلد] both new, then [مجلد] alone, then [مجلد, سفر] with one new word.
+    const BuiltDictionary& built = RebuildWith(kWiktionaryFile,
+        "tome {n} (large book) :: کتاب, مجلد\n"
+        "tome {n} (one volume) :: مجلد\n"
+        "tome {n} (old word) :: مجلد, سفر\n");
+    EXPECT_EQ(Find(built.englishHeadwords, "tome")->persian,
+              "1- \x98\xCA\xC7\xC8\xA1 \xE3\xCC\xE1\xCF 2- \xE3\xCC\xE1\xCF\xA1 \xD3\xDD\xD1");
+}
+
+// One English lemma of 51 bytes with one noun synset per gloss; the first
+// synset has 1500 Persian words, a meaning that alone fills a pane.
+BuiltDictionary BuildLongLemma(const std::vector<std::string>& glosses) {
+    TempFolder wordNetDir;
+    TempFolder sourcesDir;
+    const std::string lemma(51, 'q');
+    std::string data = kLicenceLine;
+    std::string offsets;
+    std::string pwn = "# Wiktionary\tfas\tx\tCC BY-SA\n";
+    const char* const letters[] = {"ب", "پ", "ت", "ث", "ج", "چ", "ح", "خ", "د", "ذ", "ر", "ز", "ژ", "س", "ش"};
+    for (std::size_t i = 0; i < glosses.size(); ++i) {
+        const std::string offset = std::to_string(10000000 + i);
+        data += offset + " 05 n 01 " + lemma + " 0 000 | " + glosses[i] + "\n";
+        offsets += " " + offset;
+    }
+    for (int i = 0; i < 1500; ++i) {
+        pwn += "10000000-n\tlemma\t" + std::string(letters[i % 15]) + letters[i / 15 % 15] +
+               letters[i / 225 % 15] + "\n";
+    }
+    const std::string count = std::to_string(glosses.size());
+    wordNetDir.Write("data.noun", data);
+    wordNetDir.Write("index.noun", lemma + " n " + count + " 0 " + count + " 0" + offsets + "  \n");
+    for (const char* name : {"data.verb", "data.adj", "data.adv", "index.verb", "index.adj",
+                             "index.adv", "index.sense"}) {
+        wordNetDir.Write(name, "");
+    }
+    sourcesDir.Write(kWiktionaryFile, "");
+    sourcesDir.Write(kOmwWiktionaryFile, pwn);
+    sourcesDir.Write(kOmwCldrFile, "");
+    sourcesDir.Write(kOmwPersianWordNetFile, "");
+    CWordNet wordNet;
+    wordNet.Load(wordNetDir.Path());
+    return BuildDictionary(wordNet, ReadSources(sourcesDir.Path()));
+}
+
+// Of twelve definitions of 442 bytes ten would fit a pane, but only nine
+// fit the 8999-byte entry beside that meaning.
 class LongEntryTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const std::string lemma(51, 'q');
-        const std::string gloss(437, 'g');
-        std::string data = kLicenceLine;
-        std::string offsets;
-        std::string pwn = "# Wiktionary\tfas\tx\tCC BY-SA\n";
-        const char* const letters[] = {"ب", "پ", "ت", "ث", "ج", "چ", "ح", "خ", "د", "ذ", "ر", "ز", "ژ", "س", "ش"};
-        for (int i = 0; i < 12; ++i) {
-            const std::string offset = std::to_string(10000000 + i);
-            data += offset + " 05 n 01 " + lemma + " 0 000 | " + gloss + "\n";
-            offsets += " " + offset;
-        }
-        for (int i = 0; i < 1500; ++i) {
-            pwn += "10000000-n\tlemma\t" + std::string(letters[i % 15]) + letters[i / 15 % 15] +
-                   letters[i / 225 % 15] + "\n";
-        }
-        m_wordNetDir.Write("data.noun", data);
-        m_wordNetDir.Write("index.noun", lemma + " n 12 0 12 0" + offsets + "  \n");
-        for (const char* name : {"data.verb", "data.adj", "data.adv", "index.verb", "index.adj",
-                                 "index.adv", "index.sense"}) {
-            m_wordNetDir.Write(name, "");
-        }
-        m_sourcesDir.Write(kWiktionaryFile, "");
-        m_sourcesDir.Write(kOmwWiktionaryFile, pwn);
-        m_sourcesDir.Write(kOmwCldrFile, "");
-        m_sourcesDir.Write(kOmwPersianWordNetFile, "");
-        m_wordNet.Load(m_wordNetDir.Path());
-        m_built = BuildDictionary(m_wordNet, ReadSources(m_sourcesDir.Path()));
-    }
+    void SetUp() override { m_built = BuildLongLemma(std::vector<std::string>(12, std::string(437, 'g'))); }
 
-    TempFolder m_wordNetDir;
-    TempFolder m_sourcesDir;
-    CWordNet m_wordNet;
     BuiltDictionary m_built;
 };
 
@@ -246,6 +296,28 @@ TEST_F(LongEntryTest, IsCutAtSenseBoundariesToFitItsBuffers) {
     EXPECT_EQ(m_built.counts.meaningsCut, 1u);
 }
 
+// The definitions get the room the entry has left: 8999 bytes less the
+// headword, the Persian meaning and the two NULs after them. A definition
+// one byte longer than that room is cut to it.
+TEST(EntryRoom, ADefinitionOneBytePastTheEntryLimitIsCut) {
+    const PlainEntry probe = BuildLongLemma({"g"}).englishHeadwords.at(0);
+    const std::size_t room = kMaxEntryBytes - probe.headword.size() - 2 - probe.persian.size();
+    ASSERT_LT(room, static_cast<std::size_t>(kMaxPaneTextBytes));  // the entry limit binds first
+    // Words of nine letters, the last one ending one byte past the room.
+    const std::string numbered = "1- (n.) ";
+    std::string gloss;
+    while (numbered.size() + gloss.size() < room + 1) gloss += (gloss.size() % 10 == 9) ? ' ' : 'g';
+    gloss.back() = 'g';
+    ASSERT_EQ(numbered.size() + gloss.size(), room + 1);
+    const BuiltDictionary built = BuildLongLemma({gloss});
+    const PlainEntry& e = built.englishHeadwords.at(0);
+    EXPECT_EQ(e.persian, probe.persian);
+    EXPECT_LE(PersianFileEntry(e, e.persian).size(), static_cast<std::size_t>(kMaxEntryBytes));
+    // Cut at its last space that fits: at most one word shorter.
+    EXPECT_EQ((numbered + gloss).rfind(e.english, 0), 0u);
+    EXPECT_GT(e.english.size() + 10, room);
+}
+
 class DataBuildRunTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -256,7 +328,9 @@ protected:
 
     DataBuildPaths Paths(const TempFolder& out) const {
         return {m_sourcesDir.Path(), m_wordNetDir.Path(), m_textDir.File("welcome-fa.txt"),
-                m_textDir.File("about.txt"), out.Path(), out.File("NiraEdition.h")};
+                m_textDir.File("about.txt"), out.Path(), out.File("NiraEdition.h"),
+                out.File("NiraWordForms.h"), m_textDir.File("verbs.tsv"),
+                m_textDir.File("colloquial.tsv"), "", ""};
     }
 
     static std::string Read(const std::string& path) {
@@ -277,13 +351,19 @@ TEST_F(DataBuildRunTest, WritesTheSameFilesEveryTime) {
     std::ostringstream report;
     RunDataBuild(Paths(first), report);
     RunDataBuild(Paths(second), report);
-    for (const char* name : {"persian", "english", "NiraEdition.h"}) {
+    for (const char* name : {"persian", "english", "NiraEdition.h", "NiraWordForms.h"}) {
         const std::string bytes = Read(first.File(name));
         EXPECT_FALSE(bytes.empty()) << name;
         EXPECT_EQ(bytes, Read(second.File(name))) << name;
     }
     EXPECT_NE(report.str().find("5 English headwords"), std::string::npos) << report.str();
     EXPECT_NE(Read(first.File("NiraEdition.h")).find("kHighestEntryPersian = 5;"), std::string::npos);
+    // The exception whose lemma is a headword, and only it: "well" is none.
+    const std::string forms = Read(first.File("NiraWordForms.h"));
+    EXPECT_NE(forms.find("{\"\\x62\\x65\\x74\\x74\\x65\\x72\", \"\\x67\\x6f\\x6f\\x64\"},"),
+              std::string::npos) << forms;
+    EXPECT_EQ(forms.find("\\x77\\x65\\x6c\\x6c"), std::string::npos) << forms;
+    EXPECT_NE(report.str().find("word forms: "), std::string::npos) << report.str();
 }
 
 TEST_F(DataBuildRunTest, AMissingSourceStopsTheBuildNamingTheFile) {

@@ -194,7 +194,8 @@ TEST_F(JudgedBuildTest, ConfirmedWordsComeFirstAndUnbackedLinksAreLeftOut) {
     EXPECT_EQ(FindEntry(m_built.englishHeadwords, "mar")->english, "1- (v.) make imperfect");
     // A word left out makes no Persian headword; مار stays, for snake only.
     EXPECT_EQ(FindEntry(m_built.persianHeadwords, "\xCE\xD1\xC7\xC8 \xDF\xD1\xCF\xE4"), nullptr);
-    EXPECT_EQ(FindEntry(m_built.persianHeadwords, "\xE3\xC7\xD1")->english, "snake: reptile");
+    EXPECT_EQ(FindEntry(m_built.persianHeadwords, "\xE3\xC7\xD1")->english,
+              "snake: reptile; snake: a limbless reptile");
     EXPECT_EQ(FindEntry(m_built.persianHeadwords, kKala)->english,
               "book, volume: pages bound together; product: something made");
     EXPECT_EQ(m_built.counts.automaticConfirmed, 1u);

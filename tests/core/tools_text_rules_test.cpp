@@ -42,6 +42,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, HeadwordBytes, ::testing::Values(
     ByteCase{"keheh is written as kaf", "کاک", std::string("\xDF\xC7\xDF")},
     ByteCase{"Arabic kaf stays kaf", "كتاب", std::string("\xDF\xCA\xC7\xC8")},
     ByteCase{"diacritics are removed", "کِتابٌ", std::string("\xDF\xCA\xC7\xC8")},
+    ByteCase{"sukun is a diacritic and is removed", "اسْب", std::string("\xC7\xD3\xC8")},
     ByteCase{"tatweel is removed", "کـــتاب", std::string("\xDF\xCA\xC7\xC8")},
     ByteCase{"Urdu heh goal becomes heh", "روبہ", std::string("\xD1\xE6\xC8\xE5")},
     ByteCase{"yeh barree becomes yeh", "ارابے", std::string("\xC7\xD1\xC7\xC8\xEC")},
@@ -54,6 +55,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, HeadwordBytes, ::testing::Values(
     ByteCase{"Latin only is skipped", "Toyota", std::nullopt},
     ByteCase{"punctuation only is skipped", "؟", std::nullopt},
     ByteCase{"digits only are skipped", "۱۲۳", std::nullopt},
+    ByteCase{"a word starting with a digit is no headword", "3بعدی", std::nullopt},
+    ByteCase{"a word starting with a Latin letter is no headword", "Xبعدی", std::nullopt},
     ByteCase{"an ellipsis pattern is no headword", "منتظر ... بودن", std::nullopt},
     ByteCase{"a character without a byte skips the word", "آ\xE2\x98\x83" "ب", std::nullopt}));
 
@@ -67,6 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, MeaningBytes, ::testing::Values(
     ByteCase{"keheh stays keheh", "کتاب", std::string("\x98\xCA\xC7\xC8")},
     ByteCase{"Arabic kaf becomes keheh", "كتاب", std::string("\x98\xCA\xC7\xC8")},
     ByteCase{"diacritics are kept", "کِتاب", std::string("\x98\xF6\xCA\xC7\xC8")},
+    ByteCase{"sukun is kept as 0xFA", "اسْب", std::string("\xC7\xD3\xFA\xC8")},
     ByteCase{"tatweel is removed", "کـتاب", std::string("\x98\xCA\xC7\xC8")},
     ByteCase{"yeh at the end is undotted", "خوبی", std::string("\xCE\xE6\xC8\xEC")},
     ByteCase{"a hyphen becomes an en dash", "هند-ایرانی",

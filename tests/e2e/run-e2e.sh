@@ -7,6 +7,9 @@
 # Installs the build into a temporary prefix, starts nira there from an
 # unrelated folder with NIRA_TRACE=1 and reads its trace lines:
 #   nira: lookup query="<query>" headword="<headword>" mode=<n> clipboard=<0|1>
+# Also: Enter keeps the window, later starts hand over to the one window
+# (nira, nira book), Escape closes saving the rectangle, a stale socket does
+# not block a start.
 # Leaves BUILD_DIR/e2e/persian.png (a screenshot with a Persian word shown),
 # BUILD_DIR/e2e/about.png (the About box) and BUILD_DIR/e2e/nira.log. Exits 77 (skipped) when the X tools are
 # missing and cannot be installed.
@@ -161,6 +164,16 @@ wait_trace 5 'query="book" headword="book" mode=3 clipboard=0' ||
   fail "typing book did not show the headword book in mode 3"
 pass "typed book: headword book, mode 3"
 
+# Enter after a word keeps the window and selects the word: the next
+# word typed replaces it.
+xdotool key Return
+sleep 0.3
+exited "$nira_pid" && fail "Enter in the query field ended the window"
+xdotool type --delay 60 dog
+wait_trace 5 'query="dog" headword="dog" mode=3 clipboard=0' ||
+  fail "after Enter, typing dog did not replace book: $(tail -n 3 "$tmp/nira.log")"
+pass "Enter kept the window; dog typed next replaced book"
+
 # Another program's window has the focus when a word is copied.
 xmessage -geometry 300x100+600+500 "another program" &
 other_pid=$!
@@ -238,6 +251,48 @@ xdotool key Escape
 wait_for 5 about_gone || fail "Escape did not close the About box"
 pass "F1 opened the About box, Escape closed it (screenshot: $out/about.png)"
 
+# --- one window per desktop: later starts hand over to it ----------------
+nira_windows() { xdotool search --onlyvisible --name '^Nira ' 2>/dev/null | wc -l; }
+# Runs a later start of nira to its end; it must end by itself, status 0.
+later_start() {
+  local status=0
+  (cd "$tmp/elsewhere" && exec env NIRA_TRACE=1 QT_QPA_PLATFORM=xcb timeout 20 "$prefix/bin/nira" "$@") \
+    2>>"$tmp/later.log" || status=$?
+  [ "$status" -eq 0 ] || fail "a later start of nira $* ended with status $status: $(cat "$tmp/later.log")"
+}
+xdotool windowactivate --sync "$other"
+later_start
+[ "$(nira_windows)" -eq 1 ] || fail "a second start opened a second window ($(nira_windows))"
+wait_for 3 raised || fail "a second start did not bring the window to the front"
+pass "a second nira ended at once and brought the one window to the front"
+books_before=$(trace_count 'query="book" headword="book"')
+later_start book
+wait_for 3 test "$(trace_count 'query="book" headword="book"')" -gt "$books_before" ||
+  fail "nira book did not show book in the running window"
+[ "$(nira_windows)" -eq 1 ] || fail "nira book opened a second window"
+if grep -q 'nira: lookup' "$tmp/later.log" 2>/dev/null; then
+  fail "nira book looked the word up itself instead of handing it over"
+fi
+pass "nira book while the window runs: book shown in it, still one window"
+
+# --- text copied out of a pane is not looked up again ---------------------
+xdotool windowactivate --sync "$wid"
+xdotool mousemove --window "$wid" 60 70 click 1
+sleep 0.3
+lines_before=$(wc -l <"$tmp/nira.log")
+xdotool key ctrl+a
+sleep 0.2
+xdotool key ctrl+c
+# The Persian meaning of book, its senses numbered from "1- ".
+pane_text() { xclip -selection clipboard -o 2>/dev/null | head -n1 | grep -q '^1- '; }
+wait_for 3 pane_text ||
+  fail "select-all and copy in the Persian pane did not copy it: $(xclip -selection clipboard -o 2>&1 | head -n2)"
+sleep 1.2
+if [ "$(grep -c 'nira: lookup' "$tmp/nira.log")" -ne "$(head -n "$lines_before" "$tmp/nira.log" | grep -c 'nira: lookup')" ]; then
+  fail "the pane's own text was looked up: $(tail -n 2 "$tmp/nira.log")"
+fi
+pass "the Persian meaning copied out of its pane was not looked up"
+
 # --- close with the window manager: the rectangle is saved ---------------
 xdotool windowmove --sync "$wid" 120 90
 close_nira
@@ -259,5 +314,26 @@ start_nira
 close_nira
 [ "$(rectangle)" = "$saved" ] || fail "the rectangle moved across a restart: $saved -> $(rectangle)"
 pass "restored and saved again unchanged"
+
+# --- Escape closes as the close box does: the rectangle is saved ---------
+start_nira
+xdotool windowmove --sync "$wid" 160 110
+xdotool windowactivate --sync "$wid"
+xdotool key Escape
+wait_for 10 exited "$nira_pid" || fail "Escape did not close the window"
+status=0
+wait "$nira_pid" || status=$?
+[ "$status" -eq 0 ] || fail "nira closed by Escape exited with status $status"
+[ "$(rectangle)" != "$saved" ] || fail "Escape closed without saving the moved rectangle"
+pass "Escape closed the window and saved its rectangle: $(rectangle)"
+
+# --- a window that crashed leaves its socket: the next start is not blocked
+start_nira
+kill -KILL "$nira_pid"
+wait "$nira_pid" 2>/dev/null || true
+ls "$XDG_RUNTIME_DIR"/nira-*.socket >/dev/null 2>&1 || fail "no socket was left to test with"
+start_nira
+pass "a socket left by a killed window did not block the next start"
+close_nira
 
 echo "e2e: all passed"

@@ -11,18 +11,19 @@
 #include "NiraEdition.h"
 #include "app/AboutDlg.h"
 #include "app/Resource.h"
-#include "platform/Cp1256.h"
+#include "platform/PersianDisplay.h"
 
 namespace nira {
 namespace {
 
 // The stored text read here on its own terms: each byte XOR the key (no
-// subtraction), up to the zero byte, through code page 1256.
+// subtraction), up to the zero byte, through code page 1256 with kaf and
+// yeh shown as the Persian letters.
 QString ExpectedAboutText() {
     QString text;
     for (const unsigned char stored : edition::kAboutText) {
         if (stored == 0) break;
-        text += QChar(Cp1256ToUnit(static_cast<unsigned char>(stored ^ edition::kScrambleKey)));
+        text += QChar(DisplayUnit(static_cast<unsigned char>(stored ^ edition::kScrambleKey)));
     }
     return text;
 }

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <utility>
 
 #include "window/WindowHarness.h"
 
@@ -25,6 +26,38 @@ void CopyText(const QString& text) {
     data->setText(text);
     Copy(data);
 }
+
+// Clipboard data that counts what the watcher asks of its owner. A hung
+// owner offers text but never delivers it: Qt gives up after its timeout
+// and returns nothing, as this one does at once.
+class CountingMimeData : public QMimeData {
+public:
+    CountingMimeData(QByteArray text, bool answers)
+        : m_text(std::move(text)), m_answers(answers) {}
+    QStringList formats() const override {
+        ++formatRequests;
+        return {QStringLiteral("text/plain")};
+    }
+    bool hasFormat(const QString& type) const override {
+        return type == QStringLiteral("text/plain");
+    }
+    mutable int formatRequests = 0;
+    mutable int dataRequests = 0;
+
+protected:
+    // Only a type on offer is asked of the owner (Qt's own fallback to a
+    // file list when text gives nothing is answered from the type list).
+    QVariant retrieveData(const QString& type, QMetaType) const override {
+        if (type != QStringLiteral("text/plain")) return QVariant();
+        ++dataRequests;
+        if (!m_answers) return QVariant();
+        return m_text;
+    }
+
+private:
+    QByteArray m_text;
+    bool m_answers;
+};
 
 class WindowClipboard : public ::testing::Test {
 protected:
@@ -183,6 +216,77 @@ TEST_F(WindowClipboard, TraceMarksClipboardLookups) {
     EXPECT_EQ(lines,
               "nira: lookup query=\"cab\" headword=\"car\" mode=2 clipboard=1\n"
               "nira: lookup query=\"dog\" headword=\"dog\" mode=3 clipboard=0\n");
+}
+
+TEST_F(WindowClipboard, CopiedCellsAndLinesGiveTheirFirstWord) {
+    const struct {
+        QString copied;
+        QString field;
+    } cases[] = {
+        {QStringLiteral("dog\n"), QStringLiteral("dog")},
+        {QStringLiteral("bank\t"), QStringLiteral("bank")},
+        {QStringLiteral("\r\n  cat \r\nbank\r\n"), QStringLiteral("cat")},
+        {QString::fromUtf16(u"\u00A0\u200Fبرف\u200C\n"), QString::fromUtf16(u"برف")},
+    };
+    for (const auto& c : cases) {
+        CopyText(c.copied);
+        Tick();
+        EXPECT_EQ(Field(), c.field);
+        EXPECT_EQ(w->Headword(), c.field);
+    }
+}
+
+// A select-all and copy of the Persian meaning must not look it up.
+TEST_F(WindowClipboard, TextCopiedOutOfAPaneIsNotTaken) {
+    CopyText(QStringLiteral("book"));
+    Tick();
+    ASSERT_EQ(w->Headword(), QStringLiteral("book"));
+    const unsigned lookups = Lookups();
+    w->Dlg().PersianPane()->selectAll();
+    w->Dlg().PersianPane()->copy();
+    ASSERT_FALSE(QGuiApplication::clipboard()->text().isEmpty());
+    Tick();
+    Tick();
+    EXPECT_EQ(Lookups(), lookups);
+    EXPECT_EQ(Field(), QStringLiteral("book"));
+    CopyText(QStringLiteral("dog"));  // the next copy elsewhere is taken
+    Tick();
+    EXPECT_EQ(Field(), QStringLiteral("dog"));
+}
+
+// Ticks without a reported change do not ask the owner for anything.
+TEST_F(WindowClipboard, LargeTextIsFetchedOncePerChange) {
+    QByteArray large = "dog ";
+    large += QByteArray(20 * 1024 * 1024, 'x');
+    auto* data = new CountingMimeData(large, true);
+    Copy(data);
+    for (int i = 0; i < 10; ++i) Tick();
+    EXPECT_EQ(data->dataRequests, 1);
+    EXPECT_LE(data->formatRequests, 1);
+    EXPECT_EQ(w->Dlg().ClipboardFetches(), 1u);
+    EXPECT_EQ(LastClip(), std::string("dog ") + std::string(46, 'x'));
+    w->SetQuery(QString());
+    w->Type(QStringLiteral("cat"));
+    Tick();
+    EXPECT_EQ(data->dataRequests, 1);
+    EXPECT_EQ(w->Headword(), QStringLiteral("cat"));
+}
+
+TEST_F(WindowClipboard, OwnerThatNeverAnswersIsAskedOncePerChange) {
+    auto* hung = new CountingMimeData("book", false);
+    Copy(hung);
+    for (int i = 0; i < 10; ++i) Tick();
+    EXPECT_EQ(hung->dataRequests, 1);
+    EXPECT_LE(hung->formatRequests, 1);
+    EXPECT_TRUE(Field().isEmpty());
+    w->Type(QStringLiteral("dog"));
+    for (int i = 0; i < 5; ++i) Tick();
+    EXPECT_EQ(hung->dataRequests, 1);
+    EXPECT_EQ(w->Headword(), QStringLiteral("dog"));
+    // The next change is fetched again.
+    CopyText(QStringLiteral("apple"));
+    Tick();
+    EXPECT_EQ(Field(), QStringLiteral("apple"));
 }
 
 }  // namespace

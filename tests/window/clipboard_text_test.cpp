@@ -41,7 +41,19 @@ std::vector<ClipCase> Cases() {
     const std::string cp1256Book = "\x98\xCA\xC7\xC8";
     return {
         {"PlainUtf8", {{"text/plain", "book"}}, true, "book"},
-        {"SpacesStayForTheTrim", {{"text/plain", " book "}}, true, " book "},
+        {"EndsTrimmed", {{"text/plain", " book "}}, true, "book"},
+        {"CellWithLineBreak", {{"text/plain", "dog\n"}}, true, "dog"},
+        {"CellWithTab", {{"text/plain", "house\t"}}, true, "house"},
+        {"FirstLineOnly", {{"text/plain", "\r\n  first line \r\nsecond"}}, true, "first line"},
+        {"MarksAndNoBreakSpacesTrimmed",
+         {{"text/plain", "\xE2\x80\x8F\xC2\xA0\xD8\xA2\xD8\xA8\xE2\x80\x8C"}}, true, "\xC2\xC8"},
+        // 60 spaces and a line break before the word: trimmed before the cut.
+        {"LeadingWhiteSpaceBeforeTheCut",
+         {{"text/plain", QByteArray(60, ' ') + "\n" + QByteArray(80, 'x')}}, true, k50Letters},
+        {"SpacesOnlyGiveNothingToTake", {{"text/plain", "  \t "}}, true, ""},
+        {"Cp1256FirstLineTrimmed",
+         {{"text/plain;charset=windows-1256", "\t\x9D\xC8\xD1\xDD\xA0\r\n\xC2\xC8"}}, true,
+         "\xC8\xD1\xDD"},
         {"Utf8CharsetPersian", {{"text/plain;charset=utf-8", persianBook}}, true, cp1256Book},
         {"Utf8StringAtom", {{"UTF8_STRING", persianBook}}, true, cp1256Book},
         {"StringAtomIsLatin1", {{"STRING", "caf\xE9"}}, true, "caf\xE9"},

@@ -1,5 +1,5 @@
 // The window rectangle in Nira.ini: restored at start-up, saved by the
-// close box, not by Escape or Enter, not while minimised.
+// close box and Escape (Enter keeps the window), not while minimised.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -8,10 +8,12 @@
 #include <QScreen>
 #include <QTest>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "app/SignalClose.h"
 #include "platform/Profile.h"
 #include "window/WindowHarness.h"
 
@@ -148,6 +150,27 @@ TEST(WindowIni, CloseBoxSavesTheRectangleWithMinusSigns) {
     EXPECT_NE(FileText(w.IniPath()).find("left=-8"), std::string::npos);
 }
 
+// Logout, shutdown or a closed terminal: the window closes as by its close
+// box, saving its rectangle (an uncaught signal would end the test run).
+TEST(WindowIni, TerminatingSignalsCloseTheWindowSavingTheRectangle) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        auto fx = MakeStandardFixture();
+        WindowHarness w(*fx);
+        WriteIni(w.IniPath(), "10", "400", "20", "300");
+        ASSERT_TRUE(w.StartShown());
+        std::filesystem::remove(w.IniPath());
+        CSignalClose signalClose(&w.Dlg());
+        ASSERT_EQ(std::raise(signal), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.Dlg().isVisible(), 10000);
+        EXPECT_EQ(w.Dlg().result(), QDialog::Rejected) << signal;
+        const Saved s = ReadIni(w.IniPath());
+        EXPECT_EQ(s.left, 10) << signal;
+        EXPECT_EQ(s.right, 400) << signal;
+        EXPECT_EQ(s.top, 20) << signal;
+        EXPECT_EQ(s.bottom, 300) << signal;
+    }
+}
+
 TEST(WindowIni, RoundTripOfAMovedWindow) {
     auto fx = MakeStandardFixture();
     TempFolder config;
@@ -184,22 +207,38 @@ TEST(WindowIni, ClosingWhileMinimisedWritesNothing) {
     EXPECT_EQ(FileText(w.IniPath()), before);
 }
 
-TEST(WindowIni, EscapeAndEnterEndTheDialogWithoutSaving) {
-    const struct {
-        Qt::Key key;
-        QDialog::DialogCode result;
-    } cases[] = {{Qt::Key_Escape, QDialog::Rejected}, {Qt::Key_Return, QDialog::Accepted},
-                 {Qt::Key_Enter, QDialog::Accepted}};
-    for (const auto& c : cases) {
+// Enter after a word is a reflex: it keeps the window and selects the
+// word, so that the next word typed replaces it.
+TEST(WindowIni, EnterInTheQueryFieldSelectsItsTextAndKeepsTheWindow) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto fx = MakeStandardFixture();
         WindowHarness w(*fx);
         ASSERT_TRUE(w.StartShown());
         w.Type(QStringLiteral("book"));
-        QTest::keyClick(w.Dlg().WordField(), c.key);
-        EXPECT_FALSE(w.Dlg().isVisible()) << c.key;
-        EXPECT_EQ(w.Dlg().result(), c.result) << c.key;
-        EXPECT_FALSE(std::filesystem::exists(w.IniPath())) << c.key;
+        const Qt::KeyboardModifiers modifiers =
+            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        QTest::keyClick(w.Dlg().WordField(), key, modifiers);
+        EXPECT_TRUE(w.Dlg().isVisible()) << key;
+        EXPECT_EQ(w.Dlg().WordField()->selectedText(), QStringLiteral("book")) << key;
+        w.Type(QStringLiteral("dog"));
+        EXPECT_EQ(w.Dlg().WordField()->text(), QStringLiteral("dog")) << key;
+        EXPECT_EQ(w.Headword(), QStringLiteral("dog")) << key;
+        EXPECT_FALSE(std::filesystem::exists(w.IniPath())) << key;
     }
+}
+
+TEST(WindowIni, EscapeClosesTheWindowSavingItsRectangle) {
+    auto fx = MakeStandardFixture();
+    WindowHarness w(*fx);
+    ASSERT_TRUE(w.StartShown());
+    w.Dlg().move(70, 80);
+    w.Type(QStringLiteral("book"));
+    QTest::keyClick(w.Dlg().WordField(), Qt::Key_Escape);
+    EXPECT_FALSE(w.Dlg().isVisible());
+    const Saved saved = ReadIni(w.IniPath());
+    EXPECT_EQ(saved.left, 70);
+    EXPECT_EQ(saved.top, 80);
+    EXPECT_EQ(saved.right - saved.left, w.Dlg().frameGeometry().width());
 }
 
 TEST(WindowIni, EnterOnAnArrowButtonPressesIt) {

@@ -2,13 +2,19 @@
 // and the look of the meaning panes.
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QFile>
+#include <QFontMetrics>
 #include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 #include "app/DialogUnits.h"
 #include "app/Fonts.h"
@@ -195,7 +201,7 @@ TEST(ShadedEdit, PaintsNavyOnLightGreyWithTheDarkRightLine) {
     EXPECT_EQ(pane.palette().color(QPalette::Base), QColor(247, 247, 247));
     EXPECT_TRUE(pane.isReadOnly());
     EXPECT_EQ(pane.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(pane.lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_EQ(pane.lineWrapMode(), QTextEdit::WidgetWidth);
 }
 
 TEST(ShadedEdit, LineBreaksAreCarriageReturnLineFeed) {
@@ -232,20 +238,95 @@ namespace nira::test {
 namespace {
 
 // "Tahoma" is what the panes ask for; where the program carries its Persian
-// font, that is what they get.
-TEST(WindowFont, PanesUseTheCarriedPersianFontAtSixteenPixels) {
+// font, that is what they get, at a 14-pixel em with lines 17 pixels apart.
+TEST(WindowFont, PanesUseTheCarriedPersianFontAtFourteenPixels) {
     auto fx = MakeStandardFixture();
     WindowHarness w(*fx);
     ASSERT_TRUE(w.Start());
     const QFont& font = w.Dlg().PaneFont();
     EXPECT_EQ(font.family(), QStringLiteral("Tahoma"));
-    EXPECT_EQ(font.pixelSize(), 16);
+    EXPECT_EQ(font.pixelSize(), 14);
     EXPECT_EQ(w.Dlg().PersianPane()->font(), font);
     EXPECT_EQ(w.Dlg().EnglishPane()->font(), font);
+    EXPECT_EQ(w.Dlg().PersianPane()->LinePitch(), 17);
+    EXPECT_EQ(w.Dlg().EnglishPane()->LinePitch(), 17);
     if (!QFile::exists(QString::fromLatin1(kPersianFontResource))) {
         GTEST_SKIP() << "built without the Persian font";
     }
     EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Vazirmatn"));
+}
+
+// Whole lines a pane shows from its top: the lines whose pitch ends inside
+// the viewport.
+int WholeLinesShown(const CShadedEdit& pane) {
+    const QTextDocument* document = pane.document();
+    int lines = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QRectF rect = document->documentLayout()->blockBoundingRect(block);
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const qreal top = rect.top() + i * pane.LinePitch();
+            if (top + pane.LinePitch() <= pane.viewport()->height()) ++lines;
+        }
+    }
+    return lines;
+}
+
+// The window at the default size (363 x 300 with its frame): each half pane
+// shows at least six lines of meanings, with no frame (the offscreen
+// platform) and under a window manager's title bar and borders.
+TEST(WindowFont, HalfPaneAtTheDefaultSizeShowsSixLines) {
+    auto fx = MakeStandardFixture();
+    WindowHarness w(*fx);
+    ASSERT_TRUE(w.StartShown());
+    w.SetQuery(QStringLiteral("book"));
+    ASSERT_EQ(w.Dlg().CurrentPaneMode(), kPaneBoth);
+    QString persian, english;
+    for (int i = 1; i <= 10; ++i) {
+        persian += QString::fromUtf16(u"%1- کتاب و دفتر \r\n").arg(i);
+        english += QStringLiteral("%1- (n.) a written work \r\n").arg(i);
+    }
+    w.Dlg().PersianPane()->SetWindowText(persian);
+    w.Dlg().EnglishPane()->SetWindowText(english);
+    const struct {
+        int titleBar;
+        int border;
+    } frames[] = {{0, 0}, {24, 2}, {30, 4}};
+    for (const auto& f : frames) {
+        w.Dlg().resize(kDefaultRight - kDefaultLeft - 2 * f.border,
+                       kDefaultBottom - kDefaultTop - f.titleBar - 2 * f.border);
+        QApplication::processEvents();
+        EXPECT_GE(WholeLinesShown(*w.Dlg().PersianPane()), 6) << "title bar " << f.titleBar;
+        EXPECT_GE(WholeLinesShown(*w.Dlg().EnglishPane()), 6) << "title bar " << f.titleBar;
+    }
+}
+
+TEST(WindowFont, PersianHeadwordInThePaneFont) {
+    auto fx = MakeStandardFixture();
+    WindowHarness w(*fx);
+    ASSERT_TRUE(w.StartShown());
+    const QFont dialogFont = w.Dlg().font();
+    w.SetQuery(QString::fromUtf16(u"باران"));  // reh and noon reach below the line
+    const QFont persian = w.Dlg().HeadwordLine()->font();
+    EXPECT_EQ(persian.family(), w.Dlg().PaneFont().family());
+    EXPECT_EQ(persian.pixelSize(), 14);
+    // The letters are not cut at the line's foot: its last rows hold no ink.
+    const QImage image = w.Dlg().HeadwordLine()->grab().toImage();
+    int inkRows = 0;
+    int lastInkRow = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 100) {
+                lastInkRow = y;
+                ++inkRows;
+                break;
+            }
+        }
+    }
+    EXPECT_GT(inkRows, 8);
+    EXPECT_LT(lastInkRow, image.height() - 1);
+    w.SetQuery(QStringLiteral("book"));
+    EXPECT_EQ(w.Dlg().HeadwordLine()->font(), dialogFont);
 }
 
 }  // namespace

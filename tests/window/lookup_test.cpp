@@ -36,9 +36,11 @@ struct EntryCase {
 
 TEST_F(WindowLookup, EachEntryShowsItsHeadwordPanesAndMode) {
     const EntryCase cases[] = {
-        {u"book", u"book", kPaneBoth, u"1- كتاب \r\n2- رزرو كردن",
+        // Kaf and yeh, stored as the code page's Arabic letters, show as
+        // Persian ک and ی.
+        {u"book", u"book", kPaneBoth, u"1- کتاب \r\n2- رزرو کردن",
          u"1- (n.) a written work \r\n2- (v.) to reserve"},
-        {u"apple", u"apple", kPaneBoth, u"سيب", u"1- a round fruit \r\n2- its tree"},
+        {u"apple", u"apple", kPaneBoth, u"سیب", u"1- a round fruit \r\n2- its tree"},
         {u"cat", u"cat", kPanePersian, u"گربه", nullptr},
         {u"car", u"car", kPaneEnglish, nullptr, u"a road vehicle"},
         // Not in the dictionary: the entry where the search ends, with its
@@ -46,7 +48,8 @@ TEST_F(WindowLookup, EachEntryShowsItsHeadwordPanesAndMode) {
         {u"cab", u"car", kPaneEnglish, nullptr, u"a road vehicle"},
         // Persian headwords: the English meaning exactly as stored.
         {u"برف", u"برف", kPaneEnglish, nullptr, u"1- snow 2- ice"},
-        {u"کتاب", u"كتاب", kPaneEnglish, nullptr, u"book"},
+        {u"کتاب", u"کتاب", kPaneEnglish, nullptr, u"book"},
+        {u"كتاب", u"کتاب", kPaneEnglish, nullptr, u"book"},
     };
     const QString welcome = w->PersianText();
     for (const EntryCase& c : cases) {
@@ -162,6 +165,35 @@ TEST_F(WindowLookup, TraceWritesOneLinePerLookup) {
               "nira: lookup query=\"\xD8\xA8\xD8\xB1\xD9\x81\" headword=\"\xD8\xA8\xD8\xB1\xD9\x81\" mode=2 clipboard=0\n"
               "nira: lookup query=\"  \" headword=\"\xD8\xA8\xD8\xB1\xD9\x81\" mode=2 clipboard=0\n"
               "nira: lookup query=\"\" headword=\"\" mode=1 clipboard=0\n");
+}
+
+// A word that is not a headword shows its lemma: the headword line and
+// the trace name the lemma, and browsing goes on from its entry.
+TEST_F(WindowLookup, AnInflectedWordShowsItsLemmaAndBrowsesFromIt) {
+    ASSERT_EQ(setenv("NIRA_TRACE", "1", 1), 0);
+    testing::internal::CaptureStderr();
+    w->Type(QStringLiteral("Books"));
+    const std::string lines = TraceLines(testing::internal::GetCapturedStderr());
+    unsetenv("NIRA_TRACE");
+    EXPECT_EQ(w->Dlg().WordField()->text(), QStringLiteral("books"));
+    EXPECT_EQ(w->Headword(), QStringLiteral("book"));
+    EXPECT_NE(lines.find("nira: lookup query=\"books\" headword=\"book\" mode=3 clipboard=0\n"),
+              std::string::npos)
+        << lines;
+    EXPECT_EQ(w->Dlg().State().m_current, 3);
+    w->Dlg().OnPrev();
+    EXPECT_EQ(w->Dlg().WordField()->text(), QStringLiteral("bank"));
+    w->Dlg().OnNext();
+    EXPECT_EQ(w->Dlg().WordField()->text(), QStringLiteral("book"));
+
+    w->SetQuery(QString::fromUtf16(u"\u0643\u062A\u0627\u0628\u0647\u0627"));  // كتابها
+    EXPECT_EQ(w->Headword(), QString::fromUtf16(u"\u06A9\u062A\u0627\u0628"));  // shown as کتاب
+}
+
+// The field's lower case reaches beyond ASCII, as nira lookup's does.
+TEST_F(WindowLookup, TheFieldLowerCasesTheCodePagesCapitals) {
+    w->SetQuery(QString::fromUtf16(u"\u00C9CLAIR \u0152UVRE"));
+    EXPECT_EQ(w->Dlg().WordField()->text(), QString::fromUtf16(u"\u00E9clair \u0153uvre"));
 }
 
 TEST_F(WindowLookup, NoTraceWithoutTheVariable) {

@@ -2,7 +2,9 @@
 // the edition built into the program; skipped where they were not built.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPixmap>
 
@@ -84,6 +86,49 @@ TEST_F(WindowRealData, PrevStopsAtTheFirstEntryOfTheBucket) {
     EXPECT_EQ(w->Dlg().State().m_current, firstA);
     w->Dlg().OnNext();
     EXPECT_EQ(w->Dlg().State().m_current, firstA + 1);
+}
+
+// From a lemma of another first letter, browsing steps through the
+// lemma's bucket: "went" steps as "go" does.
+TEST_F(WindowRealData, BrowsingGoesOnFromTheLemma) {
+    w->Type(QStringLiteral("go"));
+    const LookupState go = w->Dlg().State();
+    w->Dlg().OnNext();
+    const QString afterGo = w->Dlg().WordField()->text();
+    w->SetQuery(QString());
+    w->Type(QStringLiteral("went"));
+    EXPECT_EQ(w->Headword(), QStringLiteral("go"));
+    EXPECT_EQ(w->Dlg().State().m_current, go.m_current);
+    EXPECT_EQ(w->Dlg().State().m_first, go.m_first);
+    EXPECT_EQ(w->Dlg().State().m_last, go.m_last);
+    w->Dlg().OnNext();
+    EXPECT_EQ(w->Dlg().WordField()->text(), afterGo);
+    EXPECT_NE(afterGo, QStringLiteral("go"));
+}
+
+// A word typed and the same word copied elsewhere show the same entry.
+TEST_F(WindowRealData, TypedAndCopiedWordsShowTheSameHeadword) {
+    const char* const words[] = {
+        "books", "went", "children", "mice", "carried", "boxes", "swam", "wolves", "geese",
+        "taller", "فارسي", "خيلي", "زندگي", "کِتاب", "کتـاب", "کتابها", "کتاب‌ها", "کتاب های",
+        "درختان", "میخواهم", "نمی‌خواهم", "میخواستم", "می‌روم", "میشه"};
+    const char* const expected[] = {
+        "book", "go", "child", "mouse", "carry", "box", "swim", "wolf", "goose", "tall",
+        "فارسی", "خیلی", "زندگی", "کتاب", "کتاب", "کتاب", "کتاب", "کتاب", "درخت",
+        "می‌خواهم", "خواستن", "خواستن", "رفتن", "شدن"};
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (std::size_t i = 0; i < std::size(words); ++i) {
+        const QString word = QString::fromUtf8(words[i]);
+        w->SetQuery(QString());
+        w->Type(word);
+        const QString typed = w->Headword();
+        w->SetQuery(QString());
+        clipboard->setText(word, QClipboard::Clipboard);
+        w->Dlg().OnTimer(kClipboardTimerId);
+        EXPECT_EQ(w->Headword(), typed) << words[i];
+        EXPECT_EQ(typed, QString::fromUtf8(expected[i])) << words[i];
+    }
+    clipboard->clear(QClipboard::Clipboard);
 }
 
 }  // namespace

@@ -63,7 +63,8 @@ TEST(WindowStartUp, WelcomeTextIsReadablePersian) {
 struct SpoiledStartUp {
     const char* name;
     std::function<void(const FixtureDictionary&)> spoil;
-    const char* message;        // nullptr: no message at all
+    const char* message;        // nullptr: the damaged file's message
+    const char* damaged;        // the file that message names
     bool welcomeShown;          // the digests passed
 };
 
@@ -81,7 +82,17 @@ TEST_P(WindowInertStartUp, StopsAndLeavesTheWindowInert) {
     EXPECT_FALSE(w.Start());
 
     if (c.message == nullptr) {
-        EXPECT_TRUE(w.Messages().empty());
+        // Named by its path, with what is wrong and how to get it back.
+        ASSERT_EQ(w.Messages().size(), 1u);
+        EXPECT_EQ(w.Messages()[0].caption, QStringLiteral("Nira"));
+        const QString text = w.Messages()[0].text;
+        const std::string path =
+            std::string(c.damaged) == "english" ? fx->EnglishPath() : fx->PersianPath();
+        EXPECT_TRUE(text.contains(QString::fromStdString(path) + QStringLiteral(" is damaged")))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("not the edition this program was built for")));
+        EXPECT_TRUE(text.contains(QStringLiteral("reinstall Nira")));
+        EXPECT_TRUE(text.contains(QStringLiteral("scripts/run.sh")));
     } else {
         ASSERT_EQ(w.Messages().size(), 1u);
         EXPECT_EQ(w.Messages()[0].caption, QStringLiteral("Nira"));
@@ -109,35 +120,35 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SpoiledStartUp{"EnglishMissing",
                        [](const FixtureDictionary& fx) { std::remove(fx.EnglishPath().c_str()); },
-                       "english was not found.", false},
+                       "english was not found.", nullptr, false},
         SpoiledStartUp{"PersianMissing",
                        [](const FixtureDictionary& fx) { std::remove(fx.PersianPath().c_str()); },
-                       "persian was not found.", false},
+                       "persian was not found.", nullptr, false},
         SpoiledStartUp{"EnglishAlteredByOneByte",
                        [](const FixtureDictionary& fx) { FlipFirstByte(fx.EnglishPath()); },
-                       nullptr, false},
+                       nullptr, "english", false},
         SpoiledStartUp{"PersianAlteredByOneByte",
                        [](const FixtureDictionary& fx) { FlipFirstByte(fx.PersianPath()); },
-                       nullptr, false},
+                       nullptr, "persian", false},
         // "english" fails first, so "persian" is never looked at.
         SpoiledStartUp{"EnglishAlteredPersianMissing",
                        [](const FixtureDictionary& fx) {
                            FlipFirstByte(fx.EnglishPath());
                            std::remove(fx.PersianPath().c_str());
                        },
-                       nullptr, false},
+                       nullptr, "english", false},
         SpoiledStartUp{"EnglishMissingPersianMissing",
                        [](const FixtureDictionary& fx) {
                            std::remove(fx.EnglishPath().c_str());
                            std::remove(fx.PersianPath().c_str());
                        },
-                       "english was not found.", false},
+                       "english was not found.", nullptr, false},
         SpoiledStartUp{"EnglishIsAFolder",
                        [](const FixtureDictionary& fx) {
                            std::remove(fx.EnglishPath().c_str());
                            std::filesystem::create_directory(fx.EnglishPath());
                        },
-                       "Access to english was denied.", false}),
+                       "Access to english was denied.", nullptr, false}),
     [](const ::testing::TestParamInfo<SpoiledStartUp>& info) { return info.param.name; });
 
 TEST(WindowStartUp, InertWindowLooksNothingUpButStillShowsTheWelcomeText) {

@@ -1,0 +1,361 @@
+#include "dict/WordForms.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "dict/Constants.h"
+#include "dict/Lookup.h"
+#include "platform/ArabicForms.h"
+#include "platform/Cp1256.h"
+#include "platform/PersianSpelling.h"
+
+namespace nira {
+namespace {
+
+constexpr char kZwnj = '\x9D';
+constexpr char kYehJoined = '\xED';
+constexpr char kYehAlone = '\xEC';
+
+// ---- the list being built ----------------------------------------------------
+
+class CandidateList {
+public:
+    CandidateList(const std::string& query, bool persian) : m_query(query), m_persian(persian) {}
+
+    bool Full() const { return m_items.size() >= kMaxWordFormCandidates; }
+
+    void Add(std::string candidate) {
+        if (Full()) return;
+        if (m_persian) candidate = RespelledYeh(std::move(candidate));
+        if (candidate.empty() || candidate.size() > static_cast<std::size_t>(kMaxHeadwordBytes) ||
+            candidate == m_query ||
+            std::find(m_items.begin(), m_items.end(), candidate) != m_items.end()) {
+            return;
+        }
+        m_items.push_back(std::move(candidate));
+    }
+
+    std::vector<std::string> Take() { return std::move(m_items); }
+
+private:
+    const std::string& m_query;
+    bool m_persian;
+    std::vector<std::string> m_items;
+};
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+bool StartsWith(const std::string& text, const std::string& start) {
+    return text.compare(0, start.size(), start) == 0;
+}
+
+// Text without its last `count` bytes (the caller has checked the end).
+std::string CutEnd(const std::string& text, std::size_t count) {
+    return text.substr(0, text.size() - count);
+}
+
+std::string Without(std::string text, char gone) {
+    text.erase(std::remove(text.begin(), text.end(), gone), text.end());
+    return text;
+}
+
+std::string Replaced(std::string text, char from, char to) {
+    std::replace(text.begin(), text.end(), from, to);
+    return text;
+}
+
+bool IsGap(char c) { return c == kZwnj || c == ' '; }
+
+std::string TrimGaps(std::string text) {
+    while (!text.empty() && IsGap(text.back())) text.pop_back();
+    std::size_t start = 0;
+    while (start < text.size() && IsGap(text[start])) ++start;
+    return text.substr(start);
+}
+
+// ---- English -----------------------------------------------------------------
+
+// WordNet's detachment rules (nouns, verbs, adjectives, in its order) and
+// two of its own beside them: -ied -> -y, and a doubled final consonant
+// undone after -ed, -ing, -er, -est (stopped, running, bigger).
+struct Detachment {
+    const char* suffix;
+    const char* ending;
+    bool undoDoubling;
+};
+
+constexpr Detachment kEnglishRules[] = {
+    {"s", "", false},    {"ses", "s", false},  {"xes", "x", false}, {"zes", "z", false},
+    {"ches", "ch", false}, {"shes", "sh", false}, {"men", "man", false}, {"ies", "y", false},
+    {"es", "e", false},  {"es", "", false},    {"ed", "e", false},  {"ied", "y", false},
+    {"ed", "", true},    {"ing", "e", false},  {"ing", "", true},   {"er", "", true},
+    {"est", "", true},   {"er", "e", false},   {"est", "e", false},
+};
+
+bool IsVowel(char c) { return std::strchr("aeiou", c) != nullptr; }
+
+bool EndsDoubled(const std::string& word) {
+    const std::size_t n = word.size();
+    return n >= 3 && word[n - 1] == word[n - 2] && word[n - 1] >= 'a' && word[n - 1] <= 'z' &&
+           !IsVowel(word[n - 1]);
+}
+
+void AddEnglish(CandidateList& out, const std::string& query, const WordFormTables& tables) {
+    std::string word = query;
+    if (EndsWith(word, "'s") && word.size() > 2) {
+        word = CutEnd(word, 2);
+        out.Add(word);
+    } else if (EndsWith(word, "s'") && word.size() > 2) {
+        word = CutEnd(word, 1);
+        out.Add(word);
+    }
+    for (const FormLemma* row : RowsOf(tables.englishExceptions, word)) out.Add(row->lemma);
+    for (const Detachment& rule : kEnglishRules) {
+        const std::size_t cut = std::strlen(rule.suffix);
+        if (word.size() <= cut || !EndsWith(word, rule.suffix)) continue;
+        const std::string base = CutEnd(word, cut) + rule.ending;
+        out.Add(base);
+        if (rule.undoDoubling && EndsDoubled(base)) out.Add(CutEnd(base, 1));
+    }
+}
+
+// ---- Persian -----------------------------------------------------------------
+
+std::string Fa(std::u16string_view text) { return JoinedYeh(HeadwordSpelling(text)); }
+
+struct NounSuffix {
+    std::string suffix;
+    std::string restore;  // گان of پرندگان stands for the ه of پرنده
+};
+
+// The affixes, in the joined-yeh spelling the rules work on. Longer ones
+// come first where one ends another; ان before یان and گان, since a word
+// in ی (ایرانی) keeps it before ان; ام and اش (خانه‌ام) before م and ش.
+struct PersianAffixes {
+    std::vector<std::string> continuousPrefixes{Fa(u"نمی"), Fa(u"می")};
+    std::vector<std::string> shortPrefixes{Fa(u"ب"), Fa(u"ن")};
+    std::vector<std::string> personEndings{Fa(u"ند"), Fa(u"ید"), Fa(u"یم"), Fa(u"م"),
+                                           Fa(u"ی"), Fa(u"د"), std::string()};
+    std::vector<std::string> perfectEndings{Fa(u"اند"), Fa(u"اید"), Fa(u"ایم"), Fa(u"است"),
+                                            Fa(u"ام"), Fa(u"ای")};
+    std::vector<std::string> spacedSuffixes{Fa(u"هایی"), Fa(u"های"), Fa(u"ها"), Fa(u"ترین"),
+                                            Fa(u"تر")};
+    std::vector<NounSuffix> nounSuffixes{
+        {Fa(u"هایی"), ""}, {Fa(u"های"), ""}, {Fa(u"ها"), ""},  {Fa(u"ترین"), ""},
+        {Fa(u"تر"), ""},   {Fa(u"ان"), ""},  {Fa(u"یان"), ""}, {Fa(u"گان"), Fa(u"ه")},
+        {Fa(u"ات"), ""},   {Fa(u"ای"), ""},  {Fa(u"ام"), ""},  {Fa(u"اش"), ""},
+        {Fa(u"مان"), ""}, {Fa(u"تان"), ""},
+        {Fa(u"شان"), ""},  {Fa(u"ی"), ""},   {Fa(u"م"), ""},   {Fa(u"ت"), ""},
+        {Fa(u"ش"), ""}};
+    std::string infinitiveEnd = Fa(u"ن");
+    std::string regularPresentEnd = Fa(u"یدن");   // خریدن: present stem خر
+    std::string causativeEnd = Fa(u"دن");         // خواندن: present stem خوان
+    std::string causativeStemEnd = Fa(u"ان");
+    std::string participleEnd = Fa(u"ه");          // رفته
+    std::string pastStemEnds[2] = {Fa(u"د"), Fa(u"ت")};
+};
+
+const PersianAffixes& Affixes() {
+    static const PersianAffixes affixes;
+    return affixes;
+}
+
+bool IsPastStem(const std::string& stem) {
+    const PersianAffixes& a = Affixes();
+    return stem.size() > 1 && (EndsWith(stem, a.pastStemEnds[0]) || EndsWith(stem, a.pastStemEnds[1]));
+}
+
+// Spacing: without ZWNJ, ZWNJ and space swapped, run together, and a ZWNJ
+// put where Persian writes one: after می and نمی, before ها and تر.
+void AddSpacing(CandidateList& out, const std::string& word, const std::string& bare) {
+    const PersianAffixes& a = Affixes();
+    out.Add(Without(word, kZwnj));
+    out.Add(Replaced(word, kZwnj, ' '));
+    out.Add(Replaced(word, ' ', kZwnj));
+    out.Add(bare);
+    for (const std::string& prefix : a.continuousPrefixes) {
+        if (bare.size() > prefix.size() && StartsWith(bare, prefix)) {
+            out.Add(prefix + kZwnj + bare.substr(prefix.size()));
+            break;
+        }
+    }
+    for (const std::string& suffix : a.spacedSuffixes) {
+        if (bare.size() > suffix.size() && EndsWith(bare, suffix)) {
+            out.Add(CutEnd(bare, suffix.size()) + kZwnj + suffix);
+            break;
+        }
+    }
+}
+
+// A present or past stem after a prefix: the table of stems no rule
+// derives, then the rules: past stem + ن, present stem + یدن, present
+// stem in ان + دن.
+void AddStem(CandidateList& out, const std::string& stem, const WordFormTables& tables) {
+    const PersianAffixes& a = Affixes();
+    for (const FormLemma* row : RowsOf(tables.verbStems, RespelledYeh(stem))) out.Add(row->lemma);
+    if (IsPastStem(stem)) out.Add(stem + a.infinitiveEnd);
+    out.Add(stem + a.regularPresentEnd);
+    if (EndsWith(stem, a.causativeStemEnd)) out.Add(stem + a.causativeEnd);
+}
+
+// A stem in ا, آ or و may carry a glide ی before the ending (می‌آیم,
+// می‌گوید): the stem is tried with it and without it.
+bool HasGlide(const std::string& stem) {
+    const std::size_t n = stem.size();
+    return n >= 2 && stem[n - 1] == kYehJoined &&
+           (stem[n - 2] == '\xC7' || stem[n - 2] == '\xC2' || stem[n - 2] == '\xE6');
+}
+
+void AddStemForms(CandidateList& out, const std::string& rest, const WordFormTables& tables) {
+    for (const std::string& ending : Affixes().personEndings) {
+        if (rest.size() <= ending.size() || !EndsWith(rest, ending)) continue;
+        const std::string stem = CutEnd(rest, ending.size());
+        AddStem(out, stem, tables);
+        if (HasGlide(stem)) AddStem(out, CutEnd(stem, 1), tables);
+    }
+}
+
+// After ب and ن a stem in ا or آ is written with ی, and آ loses its
+// madda: بیایم (آ), نیامد (آمد), بیفتد (افت).
+std::vector<std::string> UnglidedStarts(const std::string& rest) {
+    std::vector<std::string> starts{rest};
+    if (rest.size() > 2 && rest[0] == kYehJoined) {
+        if (rest[1] == '\xC7') starts.push_back("\xC2" + rest.substr(2));
+        starts.push_back("\xC7" + rest.substr(1));
+    }
+    return starts;
+}
+
+// Past forms without a prefix: کردم, گفتند, رفته, رفته‌ام.
+void AddPastForms(CandidateList& out, const std::string& word) {
+    const PersianAffixes& a = Affixes();
+    for (const std::string& ending : a.personEndings) {
+        if (word.size() <= ending.size() || !EndsWith(word, ending)) continue;
+        const std::string stem = CutEnd(word, ending.size());
+        if (IsPastStem(stem)) out.Add(stem + a.infinitiveEnd);
+    }
+    std::string participle = word;
+    for (const std::string& ending : a.perfectEndings) {
+        if (participle.size() > ending.size() && EndsWith(participle, ending)) {
+            participle = TrimGaps(CutEnd(participle, ending.size()));
+            break;
+        }
+    }
+    if (EndsWith(participle, a.participleEnd)) {
+        const std::string stem = CutEnd(participle, a.participleEnd.size());
+        if (IsPastStem(stem)) out.Add(stem + a.infinitiveEnd);
+    }
+}
+
+void AddVerbForms(CandidateList& out, const std::string& word, const WordFormTables& tables) {
+    const PersianAffixes& a = Affixes();
+    for (const std::string& prefix : a.continuousPrefixes) {
+        if (word.size() > prefix.size() && StartsWith(word, prefix)) {
+            AddStemForms(out, TrimGaps(word.substr(prefix.size())), tables);
+            break;
+        }
+    }
+    AddPastForms(out, word);
+    for (const std::string& prefix : a.shortPrefixes) {
+        if (word.size() < prefix.size() + 2 || !StartsWith(word, prefix)) continue;
+        for (const std::string& rest : UnglidedStarts(TrimGaps(word.substr(prefix.size())))) {
+            AddStemForms(out, rest, tables);
+            AddPastForms(out, rest);  // the negative past: نکردم
+        }
+    }
+}
+
+// Plural, comparative, indefinite and pronoun endings, two deep
+// (کتاب‌هایم: م, then ها).
+void AddNounForms(CandidateList& out, const std::string& word) {
+    const PersianAffixes& a = Affixes();
+    std::vector<std::string> stems;
+    auto strip = [&](const std::string& from, bool keep) {
+        for (const NounSuffix& s : a.nounSuffixes) {
+            if (from.size() <= s.suffix.size() || !EndsWith(from, s.suffix)) continue;
+            const std::string stem = TrimGaps(CutEnd(from, s.suffix.size()));
+            if (stem.empty()) continue;
+            out.Add(stem + s.restore);
+            if (keep) stems.push_back(stem);
+        }
+    };
+    strip(word, true);
+    for (const std::string& stem : std::vector<std::string>(stems)) strip(stem, false);
+}
+
+void AddPersian(CandidateList& out, const std::string& query, const WordFormTables& tables) {
+    const std::string word = JoinedYeh(query);
+    const std::string bare = Without(Without(word, kZwnj), ' ');
+    const std::string linked = Replaced(word, ' ', kZwnj);
+    AddSpacing(out, word, bare);
+    for (const FormLemma* row : RowsOf(tables.colloquial, RespelledYeh(bare))) out.Add(row->lemma);
+    for (const std::string& base : {linked, bare}) AddVerbForms(out, base, tables);
+    for (const std::string& base : {linked, bare}) AddNounForms(out, base);
+}
+
+bool IsLetterByte(char c) {
+    return IsArabicScriptLetter(Cp1256ToUnit(static_cast<unsigned char>(c)));
+}
+
+}  // namespace
+
+std::string JoinedYeh(std::string text) {
+    std::replace(text.begin(), text.end(), kYehAlone, kYehJoined);
+    return text;
+}
+
+std::string RespelledYeh(std::string text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != kYehAlone && text[i] != kYehJoined) continue;
+        text[i] = i + 1 < text.size() && IsLetterByte(text[i + 1]) ? kYehJoined : kYehAlone;
+    }
+    return text;
+}
+
+std::vector<const FormLemma*> RowsOf(const FormTable& table, const std::string& key) {
+    std::vector<const FormLemma*> rows;
+    if (table.rows == nullptr) return rows;
+    const FormLemma* end = table.rows + table.count;
+    const FormLemma* row = std::lower_bound(
+        table.rows, end, key,
+        [](const FormLemma& r, const std::string& k) { return std::strcmp(r.form, k.c_str()) < 0; });
+    for (; row != end && key == row->form; ++row) rows.push_back(row);
+    return rows;
+}
+
+std::vector<std::string> WordFormCandidates(const std::string& query, bool english,
+                                            const WordFormTables& tables) {
+    CandidateList out(query, !english);
+    if (english) {
+        AddEnglish(out, query, tables);
+    } else {
+        AddPersian(out, query, tables);
+    }
+    return out.Take();
+}
+
+bool FindWordForm(const unsigned char* query, DataFileId fileId, LookupState& state,
+                  const Dictionary& dict) {
+    static const WordFormTables kNoTables;
+    const WordFormTables& tables = dict.m_wordForms != nullptr ? *dict.m_wordForms : kNoTables;
+    const DictionaryFile& file = dict.File(fileId);
+    const std::string text(reinterpret_cast<const char*>(query));
+    for (const std::string& candidate : WordFormCandidates(text, fileId == DataFileId::Persian, tables)) {
+        const auto* key = reinterpret_cast<const unsigned char*>(candidate.c_str());
+        if (FileForFirstByte(key[0]) != fileId) continue;
+        LookupState probe;
+        ChooseLetterBucket(key[0], probe, dict);
+        int32_t current = 0;
+        if (SearchEntry(key, file, probe.m_first, probe.m_last, current) == 0) {
+            state.m_first = probe.m_first;
+            state.m_last = probe.m_last;
+            state.m_current = current;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace nira

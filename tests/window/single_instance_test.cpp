@@ -1,0 +1,111 @@
+// One window per user and display: the socket's place, words handed from
+// a later start, a socket left behind by a crash.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+#include "app/SingleInstance.h"
+#include "support/Fixture.h"
+
+namespace nira::test {
+namespace {
+
+// Hands words from another thread, as a second process would, while this
+// thread's event loop lets the server answer.
+bool HandOver(const QString& path, const QString& words) {
+    std::atomic<bool> done{false};
+    bool answered = false;
+    std::thread client([&] {
+        answered = HandToRunningInstance(path, words, 3000);
+        done = true;
+    });
+    QTest::qWaitFor([&] { return done.load(); }, 10000);
+    client.join();
+    return answered;
+}
+
+// A socket file nobody listens on, as a crashed window leaves it.
+bool MakeStaleSocket(const std::string& path) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0) return false;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    const bool bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    close(fd);
+    return bound && access(path.c_str(), F_OK) == 0;
+}
+
+TEST(SingleInstance, SocketLivesInTheRuntimeFolderPerDisplay) {
+    TempFolder runtime;
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray savedDisplay = qgetenv("DISPLAY");
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.Path()));
+    qputenv("DISPLAY", ":7.0");
+    EXPECT_EQ(InstanceSocketPath(QStringLiteral("xcb")),
+              QDir(QString::fromStdString(runtime.Path())).filePath(QStringLiteral("nira-x_7.socket")));
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.Path() + "/missing"));
+    const QString fallback = InstanceSocketPath(QStringLiteral("xcb"));
+    EXPECT_TRUE(fallback.startsWith(QDir::tempPath())) << fallback.toStdString();
+    EXPECT_TRUE(fallback.contains(QString::number(getuid()))) << fallback.toStdString();
+    qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    qputenv("DISPLAY", savedDisplay);
+}
+
+TEST(SingleInstance, LaterStartsHandTheirWordsToTheWindow) {
+    TempFolder runtime;
+    const QString path = QString::fromStdString(runtime.FilePath("nira-test.socket"));
+    EXPECT_FALSE(HandOver(path, QStringLiteral("book")));  // no window yet
+    CInstanceServer server;
+    ASSERT_TRUE(server.Listen(path));
+    QSignalSpy handed(&server, &CInstanceServer::WordsHanded);
+    EXPECT_TRUE(HandOver(path, QStringLiteral("book")));
+    EXPECT_TRUE(HandOver(path, QString()));
+    EXPECT_TRUE(HandOver(path, QString::fromUtf16(u"کتاب خوب")));
+    ASSERT_EQ(handed.size(), 3);
+    EXPECT_EQ(handed[0][0].toString(), QStringLiteral("book"));
+    EXPECT_EQ(handed[1][0].toString(), QString());
+    EXPECT_EQ(handed[2][0].toString(), QString::fromUtf16(u"کتاب خوب"));
+    // A second window on the same display does not take the socket over.
+    CInstanceServer second;
+    EXPECT_FALSE(second.Listen(path));
+}
+
+TEST(SingleInstance, SocketLeftByACrashDoesNotBlockTheNextStart) {
+    TempFolder runtime;
+    const std::string file = runtime.FilePath("nira-stale.socket");
+    ASSERT_TRUE(MakeStaleSocket(file));
+    const QString path = QString::fromStdString(file);
+    EXPECT_FALSE(HandOver(path, QStringLiteral("book")));
+    CInstanceServer server;
+    ASSERT_TRUE(server.Listen(path));
+    QSignalSpy handed(&server, &CInstanceServer::WordsHanded);
+    EXPECT_TRUE(HandOver(path, QStringLiteral("dog")));
+    ASSERT_EQ(handed.size(), 1);
+    EXPECT_EQ(handed[0][0].toString(), QStringLiteral("dog"));
+}
+
+TEST(SingleInstance, ClosedWindowRemovesItsSocket) {
+    TempFolder runtime;
+    const std::string file = runtime.FilePath("nira-closed.socket");
+    {
+        CInstanceServer server;
+        ASSERT_TRUE(server.Listen(QString::fromStdString(file)));
+        EXPECT_EQ(access(file.c_str(), F_OK), 0);
+    }
+    EXPECT_NE(access(file.c_str(), F_OK), 0);
+}
+
+}  // namespace
+}  // namespace nira::test

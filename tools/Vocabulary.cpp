@@ -1,0 +1,106 @@
+#include "tools/Vocabulary.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+
+#include "platform/ArabicForms.h"
+#include "platform/Cp1256.h"
+#include "tools/SourceFile.h"
+#include "tools/WordNet.h"
+
+namespace nira::datatool {
+namespace {
+
+const char* const kTags[] = {"n", "v", "adj", "adv", "pron", "det", "prep", "conj", "aux", "num", "interj"};
+const std::string kSenseSeparator = " | ";
+
+std::vector<std::string> SplitAt(const std::string& text, const std::string& separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + separator.size()) {
+        parts.push_back(text.substr(start, at - start));
+    }
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+std::string Trim(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return std::string();
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool HasArabicLetter(const std::string& utf8) {
+    const std::u16string text = Utf8ToUtf16(utf8);
+    return std::any_of(text.begin(), text.end(), [](char16_t u) { return IsArabicScriptLetter(u); });
+}
+
+[[noreturn]] void Refuse(const std::string& name, std::size_t line, const std::string& why) {
+    throw std::runtime_error(name + ":" + std::to_string(line) + ": " + why);
+}
+
+}  // namespace
+
+int WordNetPosOfTag(const std::string& pos) {
+    if (pos == "n") return kNoun;
+    if (pos == "v") return kVerb;
+    if (pos == "adj") return kAdjective;
+    if (pos == "adv") return kAdverb;
+    return -1;
+}
+
+bool IsVocabularyPos(const std::string& pos) {
+    return std::find(std::begin(kTags), std::end(kTags), pos) != std::end(kTags);
+}
+
+std::string VocabularyPosLabel(const std::string& pos) { return "(" + pos + ".)"; }
+
+std::vector<VocabularyRow> ParseVocabulary(const std::string& text, const std::string& name) {
+    std::vector<VocabularyRow> rows;
+    const std::vector<std::string> lines = SplitLines(text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (line.empty() || line[0] == '#') continue;
+        const std::vector<std::string> columns = SplitAt(line, "\t");
+        if (columns.size() < 3 || columns.size() > 4) Refuse(name, i + 1, "expected 3 or 4 tab-separated columns");
+        VocabularyRow row;
+        row.english = Trim(columns[0]);
+        row.pos = Trim(columns[1]);
+        row.note = columns.size() == 4 ? Trim(columns[3]) : std::string();
+        if (row.english.empty()) Refuse(name, i + 1, "empty English word");
+        if (!IsVocabularyPos(row.pos)) Refuse(name, i + 1, "unknown part of speech \"" + row.pos + "\"");
+        if (HasArabicLetter(row.english) || HasArabicLetter(row.note)) {
+            Refuse(name, i + 1, "Persian letters outside the Persian column");
+        }
+        for (const std::string& sense : SplitAt(columns[2], kSenseSeparator)) {
+            const std::string trimmed = Trim(sense);
+            if (!HasArabicLetter(trimmed)) Refuse(name, i + 1, "a sense without Persian letters");
+            row.senses.push_back(trimmed);
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::vector<VocabularyRow> ReadVocabularyFolder(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) throw std::runtime_error("missing vocabulary folder: " + folder);
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_regular_file() && name.size() > 4 && name.compare(name.size() - 4, 4, ".tsv") == 0) {
+            names.push_back(name);
+        }
+    }
+    std::sort(names.begin(), names.end());
+    std::vector<VocabularyRow> rows;
+    for (const std::string& name : names) {
+        std::vector<VocabularyRow> file = ParseVocabulary(ReadWholeFile(JoinPath(folder, name)), name);
+        rows.insert(rows.end(), file.begin(), file.end());
+    }
+    return rows;
+}
+
+}  // namespace nira::datatool
