@@ -34,6 +34,7 @@ class PaneText {
 public:
     void Append(const unsigned char* bytes, std::size_t count) {
         const std::size_t room = kMaxPaneTextBytes - m_length;
+        m_cut = m_cut || count > room;
         count = std::min(count, room);
         std::memcpy(m_bytes + m_length, bytes, count);
         m_length += count;
@@ -41,10 +42,11 @@ public:
     void Append(const char* text) {
         Append(reinterpret_cast<const unsigned char*>(text), std::strlen(text));
     }
-    // Copies the text over dest with a NUL; never leaves half a line break.
+    // Copies the text over dest with a NUL; never leaves half a line break
+    // where the text was cut (a '\r' of the text itself stays).
     void CopyTo(unsigned char* dest) const {
         std::size_t length = m_length;
-        if (length == kMaxPaneTextBytes && m_bytes[length - 1] == '\r') --length;
+        if (m_cut && m_bytes[length - 1] == '\r') --length;
         std::memcpy(dest, m_bytes, length);
         dest[length] = 0;
     }
@@ -52,6 +54,7 @@ public:
 private:
     unsigned char m_bytes[kBreakBufferSize];
     std::size_t m_length = 0;
+    bool m_cut = false;  // bytes were left out at the limit
 };
 
 void CopyHeadword(const unsigned char* entry, int length,

@@ -233,13 +233,6 @@ void AddUnits(const std::string& folder, std::vector<NamePair>& pairs) {
 
 }  // namespace
 
-const char* const kCldrFiles[] = {
-    "main/en/languages.json", "main/fa/languages.json", "main/en/territories.json",
-    "main/fa/territories.json", "main/en/scripts.json", "main/fa/scripts.json",
-    "main/en/ca-gregorian.json", "main/fa/ca-gregorian.json", "main/en/units.json",
-    "main/fa/units.json"};
-const std::size_t kCldrFileCount = std::size(kCldrFiles);
-
 std::map<std::string, std::string> JsonStrings(const std::string& json, const std::string& path,
                                                const std::string& member) {
     const JsonValue root = CJsonReader(json).ReadDocument();

@@ -12,10 +12,6 @@
 
 namespace nira::datatool {
 
-// The files read below the folder that holds the unpacked packages.
-extern const char* const kCldrFiles[];
-extern const std::size_t kCldrFileCount;
-
 // The string members of the object at path (keys separated by '/') in a
 // JSON text; an object member's own string member `member` when member is
 // not empty. Throws std::runtime_error on malformed JSON or a missing path.

@@ -116,6 +116,15 @@ TEST(BreakSenses, NeverLeavesHalfALineBreakAtTheCut) {
     EXPECT_EQ(Text(text), std::string(kMaxPaneTextBytes - 1, 'a'));
 }
 
+TEST(BreakSenses, KeepsACarriageReturnOfAnUncutText) {
+    // Exactly the pane limit, ending in a '\r' that is no half line break.
+    const std::string input = std::string(kMaxPaneTextBytes - 1, 'a') + "\r";
+    unsigned char text[kEntryBufferSize] = {};
+    std::memcpy(text, input.data(), input.size());
+    BreakSenses(text);
+    EXPECT_EQ(Text(text), input);
+}
+
 EntryView Decode(const std::string& bytes, DataFileId file) {
     EntryBuffer entry(bytes);
     EntryView view;

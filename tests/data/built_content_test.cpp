@@ -185,7 +185,9 @@ TEST_F(BuiltContent, VocabularyRowsHaveTheirShapeAndReachTheFile) {
         EXPECT_TRUE(HasArabicLetter(c[2])) << row.where;
         EXPECT_FALSE(HasLatinLetter(c[2])) << row.where;
         EXPECT_FALSE(HasArabicLetter(c[0])) << row.where;
-        if (c.size() == 4) EXPECT_FALSE(HasArabicLetter(c[3])) << row.where;
+        if (c.size() == 4) {
+            EXPECT_FALSE(HasArabicLetter(c[3])) << row.where;
+        }
         EXPECT_TRUE(seen.insert(c[0] + "\t" + c[1]).second) << row.where << " repeats " << c[0] << " " << c[1];
         std::string headword = c[0];
         std::transform(headword.begin(), headword.end(), headword.begin(),
