@@ -452,20 +452,22 @@ private:
         return texts;
     }
 
-    // A noun without Persian: "نوعی X" after the first direct hypernym of
-    // its senses (most frequent first) that has Persian from people (not
-    // the automatic links). One level only; a description, not a
-    // translation, so it stands without a sense number.
+    // A noun without Persian: "نوعی X" after a direct hypernym of its first
+    // noun sense (WordNet's most frequent) that has Persian from people
+    // (not the automatic links). Only the first sense: the hypernym of a
+    // rarer one ("clam", a dollar) would describe a word the reader does
+    // not mean. One level only; a description, not a translation, so it
+    // stands without a sense number.
     std::string CategoryHint(const EnglishSenses& senses) const {
         if (senses.wordNet == nullptr) return {};
-        for (const WordSense& sense : *senses.wordNet) {
-            if (sense.pos != kNoun) continue;
-            for (uint32_t hypernym : m_wordNet.Find(MakeSynsetId(kNoun, sense.offset))->hypernyms) {
-                const PersianWord* word = CuratedWordOf(MakeSynsetId(kNoun, hypernym));
-                if (word == nullptr) continue;
-                const std::optional<std::string> kindOf = PersianMeaningBytes(kKindOf);
-                return *kindOf + word->meaning;
-            }
+        const auto first = std::find_if(senses.wordNet->begin(), senses.wordNet->end(),
+                                        [](const WordSense& sense) { return sense.pos == kNoun; });
+        if (first == senses.wordNet->end()) return {};
+        for (uint32_t hypernym : m_wordNet.Find(MakeSynsetId(kNoun, first->offset))->hypernyms) {
+            const PersianWord* word = CuratedWordOf(MakeSynsetId(kNoun, hypernym));
+            if (word == nullptr) continue;
+            const std::optional<std::string> kindOf = PersianMeaningBytes(kKindOf);
+            return *kindOf + word->meaning;
         }
         return {};
     }
