@@ -107,6 +107,9 @@ void Report(std::ostream& out, const BuiltDictionary& built, const EditionConsta
         << " Wiktionary senses placed on their synsets (" << c.wiktionaryOneSynset << " the only synset, "
         << c.wiktionaryByGloss << " by gloss), " << c.namesLinked << " CLDR names on their headwords; "
         << built.counts.vocabularyRows << " rows of our vocabulary (" << c.vocabularySkipped << " not usable)\n"
+        << "nira-build-data: automatic Persian WordNet links (per word): " << c.automaticConfirmed
+        << " confirmed by a curated list, " << c.automaticKept << " kept on other evidence, "
+        << c.automaticDropped << " left out\n"
         << "nira-build-data: scramble key " << static_cast<int>(edition.scrambleKey) << ", welcome text "
         << welcomeBytes << " bytes, About text " << aboutBytes << " bytes\n";
 }

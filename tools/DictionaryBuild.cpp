@@ -12,6 +12,7 @@
 #include "dict/Constants.h"
 #include "tools/CodePageText.h"
 #include "platform/Cp1256.h"
+#include "tools/LinkScore.h"
 #include "tools/PersianText.h"
 #include "tools/SenseMapping.h"
 #include "tools/Senses.h"
@@ -81,11 +82,11 @@ struct PersianSenseRank {
 class CBuilder {
 public:
     CBuilder(const CWordNet& wordNet, const Sources& sources, const WordFormTables* forms)
-        : m_wordNet(wordNet), m_sources(sources), m_forms(forms) {}
+        : m_wordNet(wordNet), m_sources(sources), m_forms(forms), m_judge(wordNet) {}
 
     BuiltDictionary Build() {
-        CollectLinks();
         CollectWiktionary();
+        CollectLinks();
         CollectEnglishHeadwords();
         CollectVocabulary();
         CollectNames();
@@ -131,6 +132,8 @@ private:
         }
     }
 
+    bool KnownSynset(const OmwLink& link) const { return m_wordNet.Find(link.synset) != nullptr; }
+
     // The sources' links, then the Wiktionary senses this build places on
     // their synsets: one list of (synset, Persian lemma, source).
     std::vector<OmwLink> SynsetLinks() {
@@ -144,16 +147,75 @@ private:
         return links;
     }
 
+    // Everything the judge of the automatic links weighs: every link, the
+    // curated Wiktionary translations of each English lemma, our rows and
+    // the CLDR names.
+    void GatherLinkEvidence(const std::vector<OmwLink>& links) {
+        for (const OmwLink& link : links) {
+            if (!KnownSynset(link)) continue;
+            for (const PersianWord& word : WordsOf(link.lemma)) {
+                if (link.curated) m_judge.AddCuratedForSynset(link.synset, WordKey(word));
+                else m_judge.AddAutomatic(link.synset, WordKey(word));
+            }
+        }
+        for (std::size_t i = 0; i < m_sources.wiktionary.size(); ++i) {
+            const std::string lemma = EnglishHeadwordOf(m_sources.wiktionary[i].headword);
+            if (lemma.empty()) continue;
+            for (const PersianWord& word : m_lineWords[i]) {
+                m_judge.AddCuratedForLemma(lemma, m_sources.wiktionary[i].pos, WordKey(word));
+            }
+        }
+        for (const VocabularyRow& row : m_sources.vocabulary) {
+            for (const std::string& sense : row.senses) {
+                for (const PersianWord& word : WordsOf(sense)) {
+                    m_judge.AddCuratedForLemma(row.english, WordNetPosOfTag(row.pos), WordKey(word));
+                }
+            }
+        }
+        for (const NamePair& name : m_sources.names) {
+            for (const PersianWord& word : WordsOf(name.persian)) {
+                m_judge.AddCuratedForLemma(name.english, kNoun, WordKey(word));
+            }
+        }
+    }
+
+    void AddLinkedWord(const OmwLink& link, const PersianWord& word, bool confirmed) {
+        AppendUnique(m_synsetWords[link.synset], {word});
+        if (link.curated) AppendUnique(m_curatedSynsetWords[link.synset], {word});
+        NoteHeadwords({word}, link.synset, confirmed);
+        if (confirmed) m_confirmedSynsets.insert(link.synset);
+    }
+
+    // Curated links first, then the automatic links the judge confirms,
+    // then those it keeps: confirmed words stand first within a sense.
     void CollectLinks() {
-        for (const OmwLink& link : SynsetLinks()) {
-            if (m_wordNet.Find(link.synset) == nullptr) {
+        const std::vector<OmwLink> links = SynsetLinks();
+        GatherLinkEvidence(links);
+        for (const OmwLink& link : links) {
+            if (!KnownSynset(link)) {
                 ++m_counts.unknownSynsets;
                 continue;
             }
-            const WordList& words = WordsOf(link.lemma);
-            AppendUnique(m_synsetWords[link.synset], words);
-            if (link.curated) AppendUnique(m_curatedSynsetWords[link.synset], words);
-            NoteHeadwords(words, link.synset, link.curated);
+            if (!link.curated) continue;
+            for (const PersianWord& word : WordsOf(link.lemma)) AddLinkedWord(link, word, true);
+        }
+        for (const LinkVerdict pass : {LinkVerdict::Confirmed, LinkVerdict::Kept, LinkVerdict::Dropped}) {
+            for (const OmwLink& link : links) {
+                if (link.curated || !KnownSynset(link)) continue;
+                for (const PersianWord& word : WordsOf(link.lemma)) {
+                    if (m_judge.Judge(link.synset, WordKey(word)) != pass) continue;
+                    CountVerdict(pass);
+                    if (pass != LinkVerdict::Dropped) AddLinkedWord(link, word, pass == LinkVerdict::Confirmed);
+                }
+            }
+        }
+    }
+
+    void CountVerdict(LinkVerdict verdict) {
+        switch (verdict) {
+            case LinkVerdict::Confirmed: ++m_counts.automaticConfirmed; break;
+            case LinkVerdict::Kept: ++m_counts.automaticKept; break;
+            case LinkVerdict::Dropped: ++m_counts.automaticDropped; break;
         }
     }
 
@@ -390,20 +452,22 @@ private:
         return texts;
     }
 
-    // A noun without Persian: "نوعی X" after the first direct hypernym of
-    // its senses (most frequent first) that has Persian from people (not
-    // the automatic links). One level only; a description, not a
-    // translation, so it stands without a sense number.
+    // A noun without Persian: "نوعی X" after a direct hypernym of its first
+    // noun sense (WordNet's most frequent) that has Persian from people
+    // (not the automatic links). Only the first sense: the hypernym of a
+    // rarer one ("clam", a dollar) would describe a word the reader does
+    // not mean. One level only; a description, not a translation, so it
+    // stands without a sense number.
     std::string CategoryHint(const EnglishSenses& senses) const {
         if (senses.wordNet == nullptr) return {};
-        for (const WordSense& sense : *senses.wordNet) {
-            if (sense.pos != kNoun) continue;
-            for (uint32_t hypernym : m_wordNet.Find(MakeSynsetId(kNoun, sense.offset))->hypernyms) {
-                const PersianWord* word = CuratedWordOf(MakeSynsetId(kNoun, hypernym));
-                if (word == nullptr) continue;
-                const std::optional<std::string> kindOf = PersianMeaningBytes(kKindOf);
-                return *kindOf + word->meaning;
-            }
+        const auto first = std::find_if(senses.wordNet->begin(), senses.wordNet->end(),
+                                        [](const WordSense& sense) { return sense.pos == kNoun; });
+        if (first == senses.wordNet->end()) return {};
+        for (uint32_t hypernym : m_wordNet.Find(MakeSynsetId(kNoun, first->offset))->hypernyms) {
+            const PersianWord* word = CuratedWordOf(MakeSynsetId(kNoun, hypernym));
+            if (word == nullptr) continue;
+            const std::optional<std::string> kindOf = PersianMeaningBytes(kKindOf);
+            return *kindOf + word->meaning;
         }
         return {};
     }
@@ -452,13 +516,14 @@ private:
 
     // Our rows' senses, then tagged WordNet senses by count, then
     // Wiktionary senses, then CLDR names, then the untagged WordNet senses
-    // in WordNet's order.
+    // in WordNet's order; senses with a confirmed word before those with
+    // only words the judge kept.
     std::vector<WordList> PersianSenseWords(const EnglishSenses& senses) const {
-        std::vector<WordList> lists;
+        std::vector<std::pair<bool, WordList>> lists;
         for (std::size_t row : senses.vocabulary) {
             for (const std::string& sense : m_sources.vocabulary[row].senses) {
                 const auto it = m_lemmaWords.find(sense);
-                if (it != m_lemmaWords.end() && !it->second.empty()) lists.push_back(it->second);
+                if (it != m_lemmaWords.end() && !it->second.empty()) lists.push_back({true, it->second});
             }
         }
         std::vector<WordSense> tagged;
@@ -469,22 +534,29 @@ private:
         std::stable_sort(tagged.begin(), tagged.end(),
                          [](const WordSense& a, const WordSense& b) { return a.tagCount > b.tagCount; });
         for (const WordSense& sense : tagged) {
-            if (const WordList* words = SynsetWords(sense)) lists.push_back(*words);
+            if (const WordList* words = SynsetWords(sense)) lists.push_back({Confirmed(sense), *words});
         }
         for (std::size_t line : senses.lines) {
-            if (!m_lineWords[line].empty()) lists.push_back(m_lineWords[line]);
+            if (!m_lineWords[line].empty()) lists.push_back({true, m_lineWords[line]});
         }
         for (std::size_t name : senses.names) {
             const auto it = m_lemmaWords.find(m_sources.names[name].persian);
-            if (it != m_lemmaWords.end() && !it->second.empty()) lists.push_back(it->second);
+            if (it != m_lemmaWords.end() && !it->second.empty()) lists.push_back({true, it->second});
         }
         if (senses.wordNet != nullptr) {
             for (const WordSense& sense : *senses.wordNet) {
                 if (sense.tagCount > 0) continue;
-                if (const WordList* words = SynsetWords(sense)) lists.push_back(*words);
+                if (const WordList* words = SynsetWords(sense)) lists.push_back({Confirmed(sense), *words});
             }
         }
-        return lists;
+        std::stable_partition(lists.begin(), lists.end(), [](const auto& l) { return l.first; });
+        std::vector<WordList> ordered;
+        for (auto& item : lists) ordered.push_back(std::move(item.second));
+        return ordered;
+    }
+
+    bool Confirmed(const WordSense& sense) const {
+        return m_confirmedSynsets.count(MakeSynsetId(sense.pos, sense.offset)) > 0;
     }
 
     // Each sense as its words joined; a sense whose words all stood in an
@@ -559,6 +631,8 @@ private:
     std::unordered_map<SynsetId, WordList> m_synsetWords;
     std::unordered_map<SynsetId, WordList> m_curatedSynsetWords;
     std::map<std::string, std::size_t> m_vocabularyWords;  // Persian headword → English words of ours
+    std::set<SynsetId> m_confirmedSynsets;  // with a curated or confirmed word
+    CLinkJudge m_judge;
     std::vector<WordList> m_lineWords;
     std::map<std::string, PersianSenses> m_persian;
     std::map<std::string, EnglishSenses> m_english;

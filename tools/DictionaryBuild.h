@@ -62,6 +62,9 @@ struct BuildCounts {
     std::size_t namesLinked = 0;            // CLDR names on an English headword
     std::size_t persianFromVocabulary = 0;  // Persian headwords our vocabulary gives
     std::size_t persianOnlyFromVocabulary = 0;  // ... and no source does
+    std::size_t automaticConfirmed = 0;     // automatic links (per word) a curated list confirms
+    std::size_t automaticKept = 0;          // ... kept on other evidence
+    std::size_t automaticDropped = 0;       // ... left out
 };
 
 struct BuiltDictionary {

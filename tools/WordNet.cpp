@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
@@ -82,6 +83,12 @@ std::string GlossDefinition(const std::string& gloss) {
     return text;
 }
 
+bool IsNeighbourPointer(const std::string& symbol) {
+    static const char* const kSymbols[] = {"@", "@i", "~", "~i", "&", "^", "$", "*"};
+    return std::any_of(std::begin(kSymbols), std::end(kSymbols),
+                       [&](const char* s) { return symbol == s; });
+}
+
 bool ParseDataLine(const std::string& line, uint32_t& offset, Synset& synset) {
     if (line.empty() || line[0] == ' ') return false;
     const std::size_t bar = line.find(" | ");
@@ -92,15 +99,17 @@ bool ParseDataLine(const std::string& line, uint32_t& offset, Synset& synset) {
     synset.words.clear();
     for (std::size_t i = 0; i < count; ++i) synset.words.push_back(WordOfDataFile(head[4 + 2 * i]));
     synset.hypernyms.clear();
+    synset.neighbours.clear();
     // Pointers follow the words: count, then "symbol offset pos source/target".
     const std::size_t pointerStart = 4 + 2 * count;
     const std::size_t pointers = head.size() > pointerStart ? std::strtoul(head[pointerStart].c_str(), nullptr, 10) : 0;
     for (std::size_t i = 0; i < pointers && pointerStart + 4 * i + 4 < head.size(); ++i) {
         const std::size_t at = pointerStart + 1 + 4 * i;
         uint32_t target = 0;
-        if (head[at] == "@" && head[at + 2] == "n" && ParseOffset(head[at + 1], target)) {
-            synset.hypernyms.push_back(target);
-        }
+        if (!ParseOffset(head[at + 1], target)) continue;
+        if (head[at] == "@" && head[at + 2] == "n") synset.hypernyms.push_back(target);
+        const int pos = head[at + 2].size() == 1 ? PosOfLetter(head[at + 2][0]) : -1;
+        if (IsNeighbourPointer(head[at]) && pos >= 0) synset.neighbours.push_back(MakeSynsetId(pos, target));
     }
     synset.definition = bar == std::string::npos ? std::string() : GlossDefinition(line.substr(bar + 3));
     return true;

@@ -29,6 +29,7 @@ struct Synset {
     std::vector<uint32_t> hypernyms; // noun offsets of its direct hypernyms (@; not the
                                      // instance links @i: a person is no kind of singer)
     int tagCount = 0;                // tagged occurrences of all its senses
+    std::vector<SynsetId> neighbours;  // hypernyms, hyponyms, similar and see-also synsets ...
 };
 
 struct WordSense {
@@ -41,9 +42,14 @@ struct WordSense {
 // example, without the separators that led to it.
 std::string GlossDefinition(const std::string& gloss);
 
-// One line of a data.POS file: offset, words and gloss; false for the
-// licence lines and anything malformed.
+// One line of a data.POS file: offset, words, close neighbours and gloss;
+// false for the licence lines and anything malformed.
 bool ParseDataLine(const std::string& line, uint32_t& offset, Synset& synset);
+
+// Whether a pointer symbol of a data line joins two synsets of nearly the
+// same meaning: hypernym and hyponym (also of instances), similar to, see
+// also, verb group, entailment.
+bool IsNeighbourPointer(const std::string& symbol);
 
 class CWordNet {
 public:

@@ -49,9 +49,12 @@ protected:
               "00017500 10 n 01 Provencal 0 001 @ 00017000 n 0000 | the language of Provence\n"
               "00018000 05 n 01 ewe 0 000 | female sheep\n"
               "00019000 18 n 01 Stopes 0 000 | a campaigner for birth control\n"
-              "00019500 18 n 01 stopper 0 000 | a plug\n");
+              "00019500 18 n 01 stopper 0 000 | a plug\n"
+              "00020000 05 n 01 clam 0 001 @ 00014000 n 0000 | a burrowing mollusk\n"
+              "00021000 05 n 01 clam 0 001 @ 00010000 n 0000 | a dollar\n");
         Write(m_wordNetDir, "index.noun",
               "canine n 1 0 1 0 00015000  \n"
+              "clam n 2 0 2 0 00020000 00021000  \n"
               "cur n 1 0 1 0 00014000  \n"
               "dog n 1 0 1 0 00010000  \n"
               "ewe n 1 0 1 0 00018000  \n"
@@ -155,6 +158,9 @@ TEST_F(DictionaryAdditionsTest, CategoryHintsAreOneLevelAndFromPeopleOnly) {
     EXPECT_EQ(Find(built.englishHeadwords, "hound")->persian, kindOf + " " + Meaning("سگ‌سان"));
     EXPECT_EQ(Find(built.englishHeadwords, "rex")->persian, "");   // an instance, not a kind
     EXPECT_EQ(Find(built.englishHeadwords, "mutt")->persian, "");  // only automatic Persian above it
+    // Only the first sense's kind: a dog above the rarer sense says nothing
+    // of the mollusk a reader means.
+    EXPECT_EQ(Find(built.englishHeadwords, "clam")->persian, "");
     EXPECT_EQ(built.counts.withHintOnly, 2u);
 }
 

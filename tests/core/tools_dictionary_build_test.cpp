@@ -46,8 +46,8 @@ const char* const kLicenceLine = "  1 This software and database is being provid
 // shares the second noun synset; a hyphenated gloss; a 52-byte lemma.
 void WriteWordNet(const TempFolder& dir) {
     dir.Write("data.noun", std::string(kLicenceLine) +
-        "00001000 05 n 02 book 0 volume 0 000 | physical objects consisting of pages bound together; \"a doorstop\"\n"
-        "00002000 10 n 01 book 0 000 | a written work or composition that has been published\n"
+        "00001000 05 n 02 book 0 volume 0 001 @ 00003000 n 0000 | physical objects consisting of pages bound together; \"a doorstop\"\n"
+        "00002000 10 n 01 book 0 001 @ 00003000 n 0000 | a written work or composition that has been published\n"
         "00003000 10 n 01 Book_of_Mormon 0 000 | a well-known sacred text\n"
         "00004000 10 n 01 " + std::string(52, 'x') + " 0 000 | too long a lemma\n");
     dir.Write("data.verb", std::string(kLicenceLine) +
@@ -81,7 +81,8 @@ void WriteSources(const TempFolder& dir) {
         "book {v} (to reserve) :: رزرو کردن /rezerv kardan/\n"
         "Côte d'Ivoire {prop} (country) :: ساحل عاج\n" + std::string(52, 'y') + " {n} :: آب\n");
     dir.Write(kOmwWiktionaryFile, "# Wiktionary\tfas\thttp://wiktionary.org/\tCC BY-SA\n"
-                                  "00002000-n\tfas:lemma\tکتاب\n");
+                                  "00002000-n\tfas:lemma\tکتاب\n"
+                                  "00001000-n\tfas:lemma\tجلد\n");
     dir.Write(kOmwCldrFile, "# cldr\tfas\thttp://cldr.unicode.org/\tMIT-like\n");
     dir.Write(kOmwPersianWordNetFile,
         "# Persian Wordnet\tfas\thttp://www.pwn.ir\tFree to use \n"
@@ -203,13 +204,15 @@ TEST_F(DictionaryBuildTest, EnglishMeaningsPutCuratedAndFrequentSensesFirst) {
 }
 
 TEST_F(DictionaryBuildTest, SensesOfOneKindGoByTaggedCountNotSourceOrder) {
-    // Each word is linked to the synset tagged 10 before the one tagged 46.
+    // Each word is linked to the synset tagged 10 before the one tagged 46;
+    // the automatic links are kept as both synsets' hypernym has the word too.
     struct Case {
         const char* file;
         const char* lines;
         std::string headword;
     } const cases[] = {
-        {kOmwPersianWordNetFile, "00001000-n\tlemma\tنوشته\n00002000-n\tlemma\tنوشته\n",
+        {kOmwPersianWordNetFile,
+         "00001000-n\tlemma\tنوشته\n00002000-n\tlemma\tنوشته\n00003000-n\tlemma\tنوشته\n",
          "\xE4\xE6\xD4\xCA\xE5"},
         {kOmwWiktionaryFile, "00001000-n\tfas:lemma\tدفتر\n00002000-n\tfas:lemma\tدفتر\n",
          "\xCF\xDD\xCA\xD1"},
@@ -242,7 +245,7 @@ BuiltDictionary BuildLongLemma(const std::vector<std::string>& glosses) {
     const std::string lemma(51, 'q');
     std::string data = kLicenceLine;
     std::string offsets;
-    std::string pwn = "# Persian Wordnet\tfas\tx\tFree\n";
+    std::string pwn = "# Wiktionary\tfas\tx\tCC BY-SA\n";
     const char* const letters[] = {"ب", "پ", "ت", "ث", "ج", "چ", "ح", "خ", "د", "ذ", "ر", "ز", "ژ", "س", "ش"};
     for (std::size_t i = 0; i < glosses.size(); ++i) {
         const std::string offset = std::to_string(10000000 + i);
@@ -261,9 +264,9 @@ BuiltDictionary BuildLongLemma(const std::vector<std::string>& glosses) {
         wordNetDir.Write(name, "");
     }
     sourcesDir.Write(kWiktionaryFile, "");
-    sourcesDir.Write(kOmwWiktionaryFile, "");
+    sourcesDir.Write(kOmwWiktionaryFile, pwn);
     sourcesDir.Write(kOmwCldrFile, "");
-    sourcesDir.Write(kOmwPersianWordNetFile, pwn);
+    sourcesDir.Write(kOmwPersianWordNetFile, "");
     CWordNet wordNet;
     wordNet.Load(wordNetDir.Path());
     return BuildDictionary(wordNet, ReadSources(sourcesDir.Path()));
