@@ -2,23 +2,15 @@
 // searches it.
 #include <gtest/gtest.h>
 
+#include "RunNira.h"
+
 #include <array>
 #include <cstdio>
 #include <string>
 
 namespace {
 
-std::string RunNira(const std::string& arguments) {
-    const std::string command = "'" + std::string(NIRA_TEST_BIN) + "' " + arguments + " 2>&1";
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return "";
-    std::array<char, 4096> chunk;
-    std::size_t n;
-    while ((n = fread(chunk.data(), 1, chunk.size(), pipe)) > 0) output.append(chunk.data(), n);
-    pclose(pipe);
-    return output;
-}
+using nira::test::RunNira;
 
 TEST(CommandLineHelp, ListsTheDataFoldersInTheOrderTheyAreSearched) {
     const std::string help = RunNira("--help");

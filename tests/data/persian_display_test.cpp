@@ -3,6 +3,8 @@
 // query field (browsing, copying it back), finds its own entry.
 #include <gtest/gtest.h>
 
+#include "RunNira.h"
+
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +19,8 @@
 
 namespace nira {
 namespace {
+
+using nira::test::RunNira;
 
 std::string DataDir() {
     const char* dir = std::getenv("NIRA_DATA_DIR");
@@ -64,18 +68,6 @@ TEST(PersianDisplayRoundTrip, EveryShownPersianHeadwordFindsItsOwnEntry) {
     }
     // Most Persian words hold a kaf or a yeh: the round trip is no formality.
     EXPECT_GT(withKafOrYeh, file.EntryCount() / 4);
-}
-
-std::string RunNira(const std::string& arguments) {
-    const std::string command = "'" + std::string(NIRA_TEST_BIN) + "' " + arguments + " 2>&1";
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return "";
-    std::array<char, 4096> chunk;
-    std::size_t n;
-    while ((n = fread(chunk.data(), 1, chunk.size(), pipe)) > 0) output.append(chunk.data(), n);
-    pclose(pipe);
-    return output;
 }
 
 TEST(PersianDisplayRoundTrip, LookupPrintsPersianKafAndYeh) {

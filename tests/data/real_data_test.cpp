@@ -3,6 +3,8 @@
 // command line answers as the window would.
 #include <gtest/gtest.h>
 
+#include "RunNira.h"
+
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +23,8 @@
 
 namespace nira {
 namespace {
+
+using nira::test::RunNira;
 
 std::string DataDir() {
     const char* dir = std::getenv("NIRA_DATA_DIR");
@@ -167,19 +171,6 @@ TEST_F(RealEntries, ALongQueryKeepsItsFiftyFirstByte) {
 }
 
 // Runs `nira lookup` with the given arguments and returns what it printed.
-std::string RunNira(const std::string& arguments, const std::string& prefix = "") {
-    const char* bin = NIRA_TEST_BIN;
-    const std::string command = "{ " + prefix + "'" + bin + "' " + arguments + "; } 2>&1";
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return "";
-    std::array<char, 4096> chunk;
-    std::size_t n;
-    while ((n = fread(chunk.data(), 1, chunk.size(), pipe)) > 0) output.append(chunk.data(), n);
-    pclose(pipe);
-    return output;
-}
-
 TEST(CommandLine, LookupAnswersAsTheWindowShows) {
     const std::string book = RunNira("lookup book");
     EXPECT_EQ(book.rfind("book\n[fa]\n", 0), 0u) << book;
