@@ -98,13 +98,14 @@ bool OpenDictionary(Dictionary& dict) {
 
 // A pane's text as printed: each "\r\n" line break of the pane a new line.
 void PrintPane(const char* tag, const unsigned char* text) {
-    std::string utf8 = Cp1256ToDisplayUtf8(text, std::strlen(reinterpret_cast<const char*>(text)));
-    std::string lines;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') continue;
-        lines.push_back(utf8[i]);
+    const std::string utf8 = Cp1256ToDisplayUtf8(text, std::strlen(reinterpret_cast<const char*>(text)));
+    std::cout << tag << "\n";
+    std::size_t start = 0;
+    for (std::size_t cr; (cr = utf8.find("\r\n", start)) != std::string::npos; start = cr + 1) {
+        std::cout.write(utf8.data() + start, static_cast<std::streamsize>(cr - start));
     }
-    std::cout << tag << "\n" << lines << "\n";
+    std::cout.write(utf8.data() + start, static_cast<std::streamsize>(utf8.size() - start));
+    std::cout << "\n";
 }
 
 // The query field's lower-case style, as the window applies it.

@@ -101,22 +101,20 @@ void DecodeEnglishFileEntry(const unsigned char* entry, int length, EntryView& v
 void SplitEntry(const unsigned char* entry, int length,
                 unsigned char (&persian)[kEntryBufferSize],
                 unsigned char (&english)[kEntryBufferSize]) {
-    const int bounded = BoundedLength(length);
-    int nuls = 0;
-    int p = 0;
-    int e = 0;
-    for (int i = 0; i < bounded && nuls < 3; ++i) {
-        const unsigned char b = entry[i];
-        if (b == 0) {
-            ++nuls;
-        } else if (nuls == 1) {
-            persian[p++] = b;
-        } else if (nuls == 2) {
-            english[e++] = b;
-        }
+    // The fields run from the headword's NUL to the next NUL (or the end);
+    // found with memchr, as this runs for every entry shown.
+    const unsigned char* at = entry;
+    const unsigned char* const end = entry + BoundedLength(length);
+    unsigned char* const fields[] = {persian, english};
+    const void* headwordEnd = at < end ? std::memchr(at, 0, static_cast<std::size_t>(end - at)) : nullptr;
+    at = headwordEnd != nullptr ? static_cast<const unsigned char*>(headwordEnd) + 1 : end;
+    for (unsigned char* field : fields) {
+        const void* nul = at < end ? std::memchr(at, 0, static_cast<std::size_t>(end - at)) : nullptr;
+        const unsigned char* fieldEnd = nul != nullptr ? static_cast<const unsigned char*>(nul) : end;
+        std::memcpy(field, at, static_cast<std::size_t>(fieldEnd - at));
+        field[fieldEnd - at] = 0;
+        at = fieldEnd < end ? fieldEnd + 1 : end;
     }
-    persian[p] = 0;
-    english[e] = 0;
 }
 
 void BreakSenses(unsigned char* text) {
