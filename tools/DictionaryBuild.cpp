@@ -5,7 +5,6 @@
 #include <map>
 #include <optional>
 #include <set>
-#include <tuple>
 #include <unordered_map>
 
 #include "dict/Collation.h"
@@ -339,10 +338,11 @@ private:
         std::vector<std::string> persianSenses = PersianSenseTexts(PersianSenseWords(senses));
         std::string formOf;
         if (persianSenses.empty()) {
-            const std::string lemma = LemmaWithPersian(headword, senses);
+            std::vector<int> parts;
+            const std::string lemma = LemmaWithPersian(headword, senses, parts);
             if (!lemma.empty()) {
                 formOf = FormOfLine(lemma);
-                persianSenses = PersianSenseTexts(PersianSenseWords(m_english.at(lemma)));
+                persianSenses = PersianSenseTexts(PersianSenseWords(m_english.at(lemma), &parts));
                 ++m_counts.withLemmaPersian;
             }
         }
@@ -369,10 +369,13 @@ private:
 
     // The lemma whose Persian an inflected headword without Persian shows:
     // the first candidate of the lookup's English rules that is a headword
-    // with a Persian translation, of a part of speech that can take the
+    // with a Persian translation in a part of speech that can take the
     // ending (running, stopped: a verb; bigger: an adjective; books: a
-    // noun or verb). A row of the exception lists needs no such check.
-    std::string LemmaWithPersian(const std::string& form, const EnglishSenses& senses) const {
+    // noun or verb); parts receives those parts, so that "stocked" shows
+    // no livestock. A row of the exception lists needs no such check
+    // (parts is left empty: every part).
+    std::string LemmaWithPersian(const std::string& form, const EnglishSenses& senses,
+                                 std::vector<int>& parts) const {
         if (m_forms == nullptr || IsOnlyAName(form, senses) || !CanBeComparative(form, senses)) return {};
         const std::vector<const FormLemma*> exceptions = RowsOf(m_forms->englishExceptions, form);
         for (const std::string& lemma : WordFormCandidates(form, true, *m_forms)) {
@@ -380,8 +383,9 @@ private:
             if (it == m_english.end() || lemma.size() < 2) continue;
             const bool listed = std::any_of(exceptions.begin(), exceptions.end(),
                                             [&](const FormLemma* row) { return lemma == row->lemma; });
+            parts = listed ? std::vector<int>() : PartsTakingEnding(form);
             if (!listed && !TakesEnding(form, it->second)) continue;
-            if (!PersianSenseWords(it->second).empty()) return lemma;
+            if (!PersianSenseWords(it->second, &parts).empty()) return lemma;
         }
         return {};
     }
@@ -409,15 +413,16 @@ private:
         return word.size() > n && word.compare(word.size() - n, n, suffix) == 0;
     }
 
+    // The parts of speech whose forms end as form does.
+    static std::vector<int> PartsTakingEnding(const std::string& form) {
+        if (EndsWith(form, "ing") || EndsWith(form, "ed")) return {kVerb};
+        if (EndsWith(form, "er") || EndsWith(form, "est")) return {kAdjective, kAdverb};
+        if (EndsWith(form, "s") || EndsWith(form, "'s") || EndsWith(form, "s'")) return {kNoun, kVerb};
+        return {};
+    }
+
     bool TakesEnding(const std::string& form, const EnglishSenses& lemma) const {
-        std::vector<int> parts;
-        if (EndsWith(form, "ing") || EndsWith(form, "ed")) {
-            parts = {kVerb};
-        } else if (EndsWith(form, "er") || EndsWith(form, "est")) {
-            parts = {kAdjective, kAdverb};
-        } else if (EndsWith(form, "s") || EndsWith(form, "'s") || EndsWith(form, "s'")) {
-            parts = {kNoun, kVerb};
-        }
+        const std::vector<int> parts = PartsTakingEnding(form);
         auto has = [&](int pos) {
             const bool inWordNet = lemma.wordNet != nullptr &&
                 std::any_of(lemma.wordNet->begin(), lemma.wordNet->end(),
@@ -518,9 +523,15 @@ private:
     // Wiktionary senses, then CLDR names, then the untagged WordNet senses
     // in WordNet's order; senses with a confirmed word before those with
     // only words the judge kept.
-    std::vector<WordList> PersianSenseWords(const EnglishSenses& senses) const {
+    // With parts (not empty), only the senses of those parts of speech.
+    std::vector<WordList> PersianSenseWords(const EnglishSenses& senses,
+                                            const std::vector<int>* parts = nullptr) const {
+        auto wanted = [parts](int pos) {
+            return parts == nullptr || parts->empty() || std::find(parts->begin(), parts->end(), pos) != parts->end();
+        };
         std::vector<std::pair<bool, WordList>> lists;
         for (std::size_t row : senses.vocabulary) {
+            if (!wanted(WordNetPosOfTag(m_sources.vocabulary[row].pos))) continue;
             for (const std::string& sense : m_sources.vocabulary[row].senses) {
                 const auto it = m_lemmaWords.find(sense);
                 if (it != m_lemmaWords.end() && !it->second.empty()) lists.push_back({true, it->second});
@@ -529,7 +540,7 @@ private:
         std::vector<WordSense> tagged;
         if (senses.wordNet != nullptr) {
             std::copy_if(senses.wordNet->begin(), senses.wordNet->end(), std::back_inserter(tagged),
-                         [](const WordSense& s) { return s.tagCount > 0; });
+                         [&](const WordSense& s) { return s.tagCount > 0 && wanted(s.pos); });
         }
         std::stable_sort(tagged.begin(), tagged.end(),
                          [](const WordSense& a, const WordSense& b) { return a.tagCount > b.tagCount; });
@@ -537,15 +548,17 @@ private:
             if (const WordList* words = SynsetWords(sense)) lists.push_back({Confirmed(sense), *words});
         }
         for (std::size_t line : senses.lines) {
+            if (!wanted(m_sources.wiktionary[line].pos)) continue;
             if (!m_lineWords[line].empty()) lists.push_back({true, m_lineWords[line]});
         }
         for (std::size_t name : senses.names) {
+            if (!wanted(kNoun)) continue;
             const auto it = m_lemmaWords.find(m_sources.names[name].persian);
             if (it != m_lemmaWords.end() && !it->second.empty()) lists.push_back({true, it->second});
         }
         if (senses.wordNet != nullptr) {
             for (const WordSense& sense : *senses.wordNet) {
-                if (sense.tagCount > 0) continue;
+                if (sense.tagCount > 0 || !wanted(sense.pos)) continue;
                 if (const WordList* words = SynsetWords(sense)) lists.push_back({Confirmed(sense), *words});
             }
         }

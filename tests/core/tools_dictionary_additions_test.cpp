@@ -66,15 +66,18 @@ protected:
               "rex n 1 0 1 0 00012000  \n"
               "stopes n 1 0 1 0 00019000  \n"
               "stopper n 1 0 1 0 00019500  \n");
-        Write(m_wordNetDir, "data.verb", "00020000 38 v 01 stop 0 000 | come to a halt\n");
-        Write(m_wordNetDir, "index.verb", "stop v 1 0 1 0 00020000  \n");
+        Write(m_wordNetDir, "data.verb",
+              "00020000 38 v 01 stop 0 000 | come to a halt\n"
+              "00020500 38 v 01 dog 0 000 | go after with the intent to catch\n");
+        Write(m_wordNetDir, "index.verb", "dog v 1 0 1 0 00020500  \nstop v 1 0 1 0 00020000  \n");
         Write(m_wordNetDir, "data.adj",
               "00021000 00 a 01 stopped 0 000 | not moving\n"
               "00022000 00 a 01 bad 0 000 | not good\n"
               "00023000 00 a 01 worse 0 000 | more bad\n"
-              "00024000 00 a 01 studied 0 000 | carefully practiced\n");
+              "00024000 00 a 01 studied 0 000 | carefully practiced\n"
+              "00025000 00 a 01 dogged 0 000 | stubbornly unyielding\n");
         Write(m_wordNetDir, "index.adj",
-              "bad a 1 0 1 0 00022000  \nstopped a 1 0 1 0 00021000  \n"
+              "bad a 1 0 1 0 00022000  \ndogged a 1 0 1 0 00025000  \nstopped a 1 0 1 0 00021000  \n"
               "studied a 1 0 1 0 00024000  \nworse a 1 0 1 0 00023000  \n");
         for (const char* name : {"data.adv", "index.adv", "index.sense"}) {
             Write(m_wordNetDir, name, "");
@@ -190,6 +193,7 @@ TEST_F(DictionaryAdditionsTest, InflectedFormsWithoutPersianShowTheirLemmas) {
         {"stopes", ""},    // only a name in WordNet
         {"stopper", ""},   // no adjective or adverb: not stop's comparative
         {"studied", ""},   // its lemma is no headword
+        {"dogged", ""},    // dog has Persian only as a noun, which takes no -ed
     };
     for (const auto& c : cases) {
         const PlainEntry* entry = Find(built.englishHeadwords, c.form);
