@@ -78,10 +78,6 @@ bool CInstanceServer::Listen(const QString& path) {
     return m_server->listen(path);
 }
 
-QString CInstanceServer::Path() const {
-    return m_server->fullServerName();
-}
-
 // Reads the one line a later start sends, answers and hangs up. A client
 // that sends nothing is dropped when it disconnects.
 void CInstanceServer::OnNewConnection() {

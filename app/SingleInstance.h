@@ -29,7 +29,6 @@ public:
     // removing it (a crash) is removed first, as long as nothing answers on
     // it. False when another window holds it.
     bool Listen(const QString& path);
-    QString Path() const;
 
 signals:
     // A later start's words, joined by spaces; empty: only to the front.

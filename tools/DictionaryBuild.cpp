@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <tuple>
 #include <unordered_map>
 
 #include "dict/Collation.h"
@@ -140,7 +141,7 @@ private:
         for (const SenseMatch& match : MatchWiktionarySenses(m_wordNet, m_sources.wiktionary)) {
             ++(match.byGloss ? m_counts.wiktionaryByGloss : m_counts.wiktionaryOneSynset);
             for (const std::u16string& translation : m_sources.wiktionary[match.line].translations) {
-                links.push_back({match.synset, Utf16ToUtf8(translation), true, LinkSource::kWiktionarySense});
+                links.push_back({match.synset, Utf16ToUtf8(translation), true});
             }
         }
         return links;
@@ -198,14 +199,18 @@ private:
             if (!link.curated) continue;
             for (const PersianWord& word : WordsOf(link.lemma)) AddLinkedWord(link, word, true);
         }
-        for (const LinkVerdict pass : {LinkVerdict::Confirmed, LinkVerdict::Kept, LinkVerdict::Dropped}) {
-            for (const OmwLink& link : links) {
-                if (link.curated || !KnownSynset(link)) continue;
-                for (const PersianWord& word : WordsOf(link.lemma)) {
-                    if (m_judge.Judge(link.synset, WordKey(word)) != pass) continue;
-                    CountVerdict(pass);
-                    if (pass != LinkVerdict::Dropped) AddLinkedWord(link, word, pass == LinkVerdict::Confirmed);
-                }
+        // Each automatic (link, word) judged once; added confirmed first.
+        std::vector<std::tuple<LinkVerdict, const OmwLink*, const PersianWord*>> judged;
+        for (const OmwLink& link : links) {
+            if (link.curated || !KnownSynset(link)) continue;
+            for (const PersianWord& word : WordsOf(link.lemma)) {
+                judged.emplace_back(m_judge.Judge(link.synset, WordKey(word)), &link, &word);
+                CountVerdict(std::get<0>(judged.back()));
+            }
+        }
+        for (const LinkVerdict pass : {LinkVerdict::Confirmed, LinkVerdict::Kept}) {
+            for (const auto& [verdict, link, word] : judged) {
+                if (verdict == pass) AddLinkedWord(*link, *word, pass == LinkVerdict::Confirmed);
             }
         }
     }

@@ -51,13 +51,9 @@ Sources ReadSources(const std::string& folder) {
         WiktionaryLine parsed;
         if (ParseWiktionaryLine(line, parsed)) sources.wiktionary.push_back(std::move(parsed));
     }
-    const std::tuple<const std::string*, bool, LinkSource> tables[] = {
-        {&omwWiktionary, true, LinkSource::kOmwWiktionary},
-        {&omwCldr, true, LinkSource::kOmwCldr},
-        {&omwPersian, false, LinkSource::kPersianWordNet}};
-    for (const auto& [text, curated, source] : tables) {
+    for (auto [text, curated] : {std::pair{&omwWiktionary, true}, std::pair{&omwCldr, true},
+                                 std::pair{&omwPersian, false}}) {
         std::vector<OmwLink> links = ParseOmwTable(*text, curated);
-        for (OmwLink& link : links) link.source = source;
         sources.links.insert(sources.links.end(), links.begin(), links.end());
     }
     return sources;

@@ -17,21 +17,12 @@ constexpr const char* kOmwWiktionaryFile = "omw-wikt-fas.tab";
 constexpr const char* kOmwCldrFile = "omw-cldr-fas.tab";
 constexpr const char* kOmwPersianWordNetFile = "omw-pwn-fas.tab";
 
-// Where a Persian word's link to a synset comes from.
-enum class LinkSource {
-    kOmwWiktionary,    // Open Multilingual Wordnet, from Wiktionary
-    kOmwCldr,          // Open Multilingual Wordnet, from CLDR
-    kPersianWordNet,   // the automatic Persian WordNet
-    kWiktionarySense,  // a Wiktionary sense placed on its synset by this build
-};
-
 // One (synset, Persian lemma, source): the unit in which senses are
-// gathered, so that a link can be judged or filtered by where it came from.
+// gathered, so that an automatic link can be judged apart from curated ones.
 struct OmwLink {
     SynsetId synset = 0;
     std::string lemma;     // UTF-8, as the source writes it
     bool curated = false;  // from people (Wiktionary, CLDR), not the automatic Persian WordNet
-    LinkSource source = LinkSource::kPersianWordNet;
 };
 
 // A Persian name tied to an English headword by its exact English name
