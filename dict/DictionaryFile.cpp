@@ -24,6 +24,12 @@ int64_t EntryAreaEnd(const DictionaryFile& file) {
     return std::min(indexBase, file.Size());
 }
 
+int32_t CountEntries(int64_t size, int32_t indexBase) {
+    if (indexBase < 0 || size <= indexBase) return 0;
+    const int64_t count = (size - indexBase) / kOffsetBytes;
+    return static_cast<int32_t>(std::min<int64_t>(count, std::numeric_limits<int32_t>::max()));
+}
+
 int64_t Clamp(int64_t value, int64_t low, int64_t high) {
     return std::min(std::max(value, low), high);
 }
@@ -54,6 +60,7 @@ bool DictionaryFile::Open(const std::string& path, int32_t indexBase) {
     if (!MapFileReadOnly(path, m_map)) return false;
     m_open = true;
     m_indexBase = indexBase;
+    m_entryCount = CountEntries(m_map.size, indexBase);
     return true;
 }
 
@@ -61,15 +68,9 @@ void DictionaryFile::Close() {
     UnmapFile(m_map);
     m_open = false;
     m_indexBase = 0;
+    m_entryCount = 0;
 }
 
-int32_t DictionaryFile::EntryCount() const {
-    const int64_t size = Size();
-    if (m_indexBase < 0 || size <= m_indexBase) return 0;
-    const int64_t count = (size - m_indexBase) / kOffsetBytes;
-    return static_cast<int32_t>(
-        std::min<int64_t>(count, std::numeric_limits<int32_t>::max()));
-}
 
 bool ReadEntryOffset(const DictionaryFile& file, int32_t k, int32_t& offset) {
     if (!file.IsOpen() || k < 1 || k > file.EntryCount()) return false;
@@ -116,6 +117,13 @@ int ReadHeadword(unsigned char (&dest)[kHeadwordBufferSize], const DictionaryFil
     }
     return CopyHeadword(dest, file.Data() + offset,
                         static_cast<std::size_t>(file.Size() - offset));
+}
+
+std::size_t HeadwordAt(const DictionaryFile& file, int64_t offset, const unsigned char*& bytes) {
+    bytes = nullptr;
+    if (!file.IsOpen() || offset < 0 || offset >= file.Size()) return 0;
+    bytes = file.Data() + offset;
+    return static_cast<std::size_t>(std::min<int64_t>(file.Size() - offset, kMaxHeadwordBytes));
 }
 
 int ReadHeadword(unsigned char (&dest)[kHeadwordBufferSize], std::FILE* stream) {

@@ -30,12 +30,13 @@ public:
     int32_t IndexBase() const { return m_indexBase; }
     int64_t Size() const { return m_map.size; }
     // Offsets stored after IndexBase (0 when the file is shorter).
-    int32_t EntryCount() const;
+    int32_t EntryCount() const { return m_entryCount; }
 
 private:
     MappedFile m_map;
     bool m_open = false;
     int32_t m_indexBase = 0;
+    int32_t m_entryCount = 0;  // counted once: every probe asks for it
 };
 
 // Reads entry k (1-based) into dest and appends a NUL; returns its length.
@@ -64,6 +65,12 @@ void PrefetchHeadword(const DictionaryFile& file, int32_t k);
 // than 51 bytes is ended with a NUL all the same.
 int ReadHeadword(unsigned char (&dest)[kHeadwordBufferSize],
                  const DictionaryFile& file, int64_t offset);
+
+// The headword at offset where it lies in the file, without a copy: points
+// bytes at it and returns how many of them may be read, at most 51; the
+// headword ends at its first NUL among them or after them. An offset
+// outside the file gives 0 (an empty headword).
+std::size_t HeadwordAt(const DictionaryFile& file, int64_t offset, const unsigned char*& bytes);
 
 // The same from a stream's position (for files read as streams).
 int ReadHeadword(unsigned char (&dest)[kHeadwordBufferSize], std::FILE* stream);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 #include "dict/Constants.h"
 #include "dict/Lookup.h"
@@ -18,11 +19,18 @@ constexpr char kYehAlone = '\xEC';
 
 // ---- the list being built ----------------------------------------------------
 
+// Candidates are kept in order, without repeats, up to the bound. When a
+// test is given, each is tested as it is added and the list is full once
+// one passes: the rules after it are not worked out for nothing.
 class CandidateList {
 public:
-    CandidateList(const std::string& query, bool persian) : m_query(query), m_persian(persian) {}
+    using Test = bool (*)(const std::string& candidate, void* context);
 
-    bool Full() const { return m_items.size() >= kMaxWordFormCandidates; }
+    CandidateList(const std::string& query, bool persian, Test test = nullptr,
+                  void* context = nullptr)
+        : m_query(query), m_persian(persian), m_test(test), m_context(context) {}
+
+    bool Full() const { return m_passed || m_items.size() >= kMaxWordFormCandidates; }
 
     void Add(std::string candidate) {
         if (Full()) return;
@@ -33,6 +41,7 @@ public:
             return;
         }
         m_items.push_back(std::move(candidate));
+        m_passed = m_test != nullptr && m_test(m_items.back(), m_context);
     }
 
     std::vector<std::string> Take() { return std::move(m_items); }
@@ -40,15 +49,28 @@ public:
 private:
     const std::string& m_query;
     bool m_persian;
+    Test m_test;
+    void* m_context;
+    bool m_passed = false;
     std::vector<std::string> m_items;
 };
 
-bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+// Affixes are a few bytes: compared in place, as a library call for each
+// would cost more than the comparison.
+bool SameBytes(const char* a, const char* b, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+        if (a[i] != b[i]) return false;
+    }
+    return true;
 }
 
-bool StartsWith(const std::string& text, const std::string& start) {
-    return text.compare(0, start.size(), start) == 0;
+bool EndsWith(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() &&
+           SameBytes(text.data() + text.size() - end.size(), end.data(), end.size());
+}
+
+bool StartsWith(std::string_view text, std::string_view start) {
+    return text.size() >= start.size() && SameBytes(text.data(), start.data(), start.size());
 }
 
 // Text without its last `count` bytes (the caller has checked the end).
@@ -113,8 +135,9 @@ void AddEnglish(CandidateList& out, const std::string& query, const WordFormTabl
     }
     for (const FormLemma* row : RowsOf(tables.englishExceptions, word)) out.Add(row->lemma);
     for (const Detachment& rule : kEnglishRules) {
-        const std::size_t cut = std::strlen(rule.suffix);
-        if (word.size() <= cut || !EndsWith(word, rule.suffix)) continue;
+        const std::string_view suffix = rule.suffix;
+        const std::size_t cut = suffix.size();
+        if (word.size() <= cut || !EndsWith(word, suffix)) continue;
         const std::string base = CutEnd(word, cut) + rule.ending;
         out.Add(base);
         if (rule.undoDoubling && EndsDoubled(base)) out.Add(CutEnd(base, 1));
@@ -291,12 +314,28 @@ void AddPersian(CandidateList& out, const std::string& query, const WordFormTabl
     const std::string linked = Replaced(word, ' ', kZwnj);
     AddSpacing(out, word, bare);
     for (const FormLemma* row : RowsOf(tables.colloquial, RespelledYeh(bare))) out.Add(row->lemma);
-    for (const std::string& base : {linked, bare}) AddVerbForms(out, base, tables);
-    for (const std::string& base : {linked, bare}) AddNounForms(out, base);
+    for (const std::string* base : {&linked, &bare}) {
+        if (!out.Full()) AddVerbForms(out, *base, tables);
+    }
+    for (const std::string* base : {&linked, &bare}) {
+        if (!out.Full()) AddNounForms(out, *base);
+    }
 }
 
+// Which bytes of the code page are Arabic-script letters, worked out once:
+// every candidate's yeh asks.
+struct LetterBytes {
+    bool isLetter[256];
+    LetterBytes() {
+        for (int b = 0; b < 256; ++b) {
+            isLetter[b] = IsArabicScriptLetter(Cp1256ToUnit(static_cast<unsigned char>(b)));
+        }
+    }
+};
+
 bool IsLetterByte(char c) {
-    return IsArabicScriptLetter(Cp1256ToUnit(static_cast<unsigned char>(c)));
+    static const LetterBytes kLetterBytes;
+    return kLetterBytes.isLetter[static_cast<unsigned char>(c)];
 }
 
 }  // namespace
@@ -336,26 +375,52 @@ std::vector<std::string> WordFormCandidates(const std::string& query, bool engli
     return out.Take();
 }
 
+namespace {
+
+// What a candidate is tested in: the file of the query, and where the
+// first headword found is put.
+struct FormSearch {
+    const Dictionary* dict;
+    DataFileId fileId;
+    bool passed;
+    LookupState found;
+};
+
+bool IsHeadwordOfFile(const std::string& candidate, void* context) {
+    FormSearch& search = *static_cast<FormSearch*>(context);
+    const auto* key = reinterpret_cast<const unsigned char*>(candidate.c_str());
+    if (FileForFirstByte(key[0]) != search.fileId) return false;
+    LookupState probe;
+    ChooseLetterBucket(key[0], probe, *search.dict);
+    if (SearchEntry(key, search.dict->File(search.fileId), probe.m_first, probe.m_last,
+                    probe.m_current) != 0) {
+        return false;
+    }
+    search.found = probe;
+    search.passed = true;
+    return true;
+}
+
+}  // namespace
+
 bool FindWordForm(const unsigned char* query, DataFileId fileId, LookupState& state,
                   const Dictionary& dict) {
     static const WordFormTables kNoTables;
     const WordFormTables& tables = dict.m_wordForms != nullptr ? *dict.m_wordForms : kNoTables;
-    const DictionaryFile& file = dict.File(fileId);
     const std::string text(reinterpret_cast<const char*>(query));
-    for (const std::string& candidate : WordFormCandidates(text, fileId == DataFileId::Persian, tables)) {
-        const auto* key = reinterpret_cast<const unsigned char*>(candidate.c_str());
-        if (FileForFirstByte(key[0]) != fileId) continue;
-        LookupState probe;
-        ChooseLetterBucket(key[0], probe, dict);
-        int32_t current = 0;
-        if (SearchEntry(key, file, probe.m_first, probe.m_last, current) == 0) {
-            state.m_first = probe.m_first;
-            state.m_last = probe.m_last;
-            state.m_current = current;
-            return true;
-        }
+    const bool english = fileId == DataFileId::Persian;
+    FormSearch search{&dict, fileId, false, LookupState{}};
+    CandidateList out(text, !english, IsHeadwordOfFile, &search);
+    if (english) {
+        AddEnglish(out, text, tables);
+    } else {
+        AddPersian(out, text, tables);
     }
-    return false;
+    if (!search.passed) return false;
+    state.m_first = search.found.m_first;
+    state.m_last = search.found.m_last;
+    state.m_current = search.found.m_current;
+    return true;
 }
 
 }  // namespace nira

@@ -112,6 +112,8 @@ unsigned char CharacterByte(const char16_t* src, std::size_t i, std::size_t n,
 {
     const char16_t unit = src[i];
     *units = 1;
+    if (unit < 0x80)
+        return static_cast<unsigned char>(unit);
     if (IsHighSurrogate(unit) && i + 1 < n && IsLowSurrogate(src[i + 1])) {
         *units = 2;
         return kDefaultByte;

@@ -56,6 +56,8 @@ bool IsInvisible(char16_t unit) {
 // for one byte) and one more, which decides the joining of a final yeh.
 std::size_t MappedLimit(std::size_t capacity) { return 2 * capacity + 1; }
 
+constexpr std::size_t kStackUnits = 256;
+
 }  // namespace
 
 bool IsPersianTextSpace(char16_t unit) {
@@ -68,6 +70,7 @@ bool IsPersianVowelMark(char16_t unit) {
 }
 
 char16_t PersianLetterFor(char16_t unit) {
+    if (unit < 0x80) return unit == '\t' ? ' ' : unit;  // most queries: nothing to look up
     if (IsInvisible(unit)) return 0;
     if (unit == kZeroWidthSpace) return kZwnj;
     if (IsPersianTextSpace(unit)) return ' ';
@@ -81,14 +84,18 @@ char16_t PersianLetterFor(char16_t unit) {
 
 std::size_t HeadwordSpelling(const char16_t* src, std::size_t n,
                              unsigned char* dst, std::size_t capacity) {
-    std::u16string mapped;
-    const std::size_t limit = MappedLimit(capacity);
-    mapped.reserve(std::min(n, limit));
-    for (std::size_t i = 0; i < n && mapped.size() < limit; ++i) {
+    // A query's units fit on the stack; only longer texts take the heap.
+    const std::size_t limit = std::min(n, MappedLimit(capacity));
+    char16_t onStack[kStackUnits];
+    std::u16string onHeap;
+    if (limit > kStackUnits) onHeap.resize(limit);
+    char16_t* const mapped = limit > kStackUnits ? onHeap.data() : onStack;
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < n && count < limit; ++i) {
         const char16_t letter = PersianLetterFor(src[i]);
-        if (letter != 0 && !IsPersianVowelMark(letter)) mapped.push_back(letter);
+        if (letter != 0 && !IsPersianVowelMark(letter)) mapped[count++] = letter;
     }
-    const std::size_t written = WideToCp1256(mapped.data(), mapped.size(), dst, capacity);
+    const std::size_t written = WideToCp1256(mapped, count, dst, capacity);
     std::replace(dst, dst + written, kKehehByte, kKafByte);
     return written;
 }
