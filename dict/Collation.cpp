@@ -33,26 +33,4 @@ int CompareHeadword(const unsigned char* query, const unsigned char* headword) {
     return CompareHeadword(query, headword, static_cast<std::size_t>(-1));
 }
 
-int CompareHeadword(const unsigned char* query, const unsigned char* headword,
-                    std::size_t limit) {
-    for (std::size_t i = 0;; ++i) {
-        unsigned int q = query[i];
-        unsigned int h = i < limit ? headword[i] : 0;
-        if (q == h) {
-            if (q == 0) return 0;
-            continue;  // equal bytes have equal ranks
-        }
-        if (q == 0) return -1;
-        if (h == 0) return 1;
-        // Ranks apply only between two high bytes: any byte below 0x80
-        // sorts before every high byte by its raw value.
-        if (q >= kFirstHighByte && h >= kFirstHighByte) {
-            q = kPersianCollation[q - kFirstHighByte];
-            h = kPersianCollation[h - kFirstHighByte];
-        }
-        if (q < h) return -1;
-        if (q > h) return 1;
-    }
-}
-
 }  // namespace nira

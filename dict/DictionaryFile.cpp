@@ -10,14 +10,6 @@ namespace {
 
 constexpr int kOffsetBytes = 4;
 
-int32_t DecodeInt32(const unsigned char bytes[kOffsetBytes]) {
-    const uint32_t value = static_cast<uint32_t>(bytes[0]) |
-                           static_cast<uint32_t>(bytes[1]) << 8 |
-                           static_cast<uint32_t>(bytes[2]) << 16 |
-                           static_cast<uint32_t>(bytes[3]) << 24;
-    return static_cast<int32_t>(value);
-}
-
 // Entries lie before IndexBase; a file shorter than that ends them earlier.
 int64_t EntryAreaEnd(const DictionaryFile& file) {
     const int64_t indexBase = std::max<int64_t>(file.IndexBase(), 0);
@@ -72,15 +64,6 @@ void DictionaryFile::Close() {
 }
 
 
-bool ReadEntryOffset(const DictionaryFile& file, int32_t k, int32_t& offset) {
-    if (!file.IsOpen() || k < 1 || k > file.EntryCount()) return false;
-    const int64_t position = static_cast<int64_t>(file.IndexBase()) +
-                             static_cast<int64_t>(kOffsetBytes) * (k - 1);
-    // k <= EntryCount() puts all four bytes inside the file.
-    offset = DecodeInt32(file.Data() + position);
-    return true;
-}
-
 int ReadEntry(const DictionaryFile& file, int32_t k,
               unsigned char (&dest)[kEntryBufferSize]) {
     dest[0] = 0;
@@ -102,13 +85,6 @@ int ReadEntry(const DictionaryFile& file, int32_t k,
     return static_cast<int>(wanted);
 }
 
-void PrefetchHeadword(const DictionaryFile& file, int32_t k) {
-    int32_t offset = 0;
-    if (ReadEntryOffset(file, k, offset) && offset >= 0 && offset < file.Size()) {
-        __builtin_prefetch(file.Data() + offset);
-    }
-}
-
 int ReadHeadword(unsigned char (&dest)[kHeadwordBufferSize], const DictionaryFile& file,
                  int64_t offset) {
     if (!file.IsOpen() || offset < 0 || offset >= file.Size()) {
@@ -117,13 +93,6 @@ int ReadHeadword(unsigned char (&dest)[kHeadwordBufferSize], const DictionaryFil
     }
     return CopyHeadword(dest, file.Data() + offset,
                         static_cast<std::size_t>(file.Size() - offset));
-}
-
-std::size_t HeadwordAt(const DictionaryFile& file, int64_t offset, const unsigned char*& bytes) {
-    bytes = nullptr;
-    if (!file.IsOpen() || offset < 0 || offset >= file.Size()) return 0;
-    bytes = file.Data() + offset;
-    return static_cast<std::size_t>(std::min<int64_t>(file.Size() - offset, kMaxHeadwordBytes));
 }
 
 int ReadHeadword(unsigned char (&dest)[kHeadwordBufferSize], std::FILE* stream) {

@@ -46,7 +46,18 @@ int ReadEntry(const DictionaryFile& file, int32_t k,
               unsigned char (&dest)[kEntryBufferSize]);
 
 // Reads the start offset of entry k; false when it lies outside the index.
-bool ReadEntryOffset(const DictionaryFile& file, int32_t k, int32_t& offset);
+// Inline, with the other small reads below: every probe of a search makes
+// them, and a call would cost as much as the read.
+inline bool ReadEntryOffset(const DictionaryFile& file, int32_t k, int32_t& offset) {
+    if (!file.IsOpen() || k < 1 || k > file.EntryCount()) return false;
+    // k <= EntryCount() puts all four bytes inside the file.
+    const unsigned char* bytes = file.Data() + file.IndexBase() + 4 * static_cast<int64_t>(k - 1);
+    offset = static_cast<int32_t>(static_cast<uint32_t>(bytes[0]) |
+                                  static_cast<uint32_t>(bytes[1]) << 8 |
+                                  static_cast<uint32_t>(bytes[2]) << 16 |
+                                  static_cast<uint32_t>(bytes[3]) << 24);
+    return true;
+}
 
 // Asks the processor to bring entry k's start offset into the cache (a
 // hint: nothing is read, and k outside the index is ignored).
@@ -57,7 +68,12 @@ inline void PrefetchEntryOffset(const DictionaryFile& file, int32_t k) {
 }
 
 // The same for the first bytes of entry k's headword.
-void PrefetchHeadword(const DictionaryFile& file, int32_t k);
+inline void PrefetchHeadword(const DictionaryFile& file, int32_t k) {
+    int32_t offset = 0;
+    if (ReadEntryOffset(file, k, offset) && offset >= 0 && offset < file.Size()) {
+        __builtin_prefetch(file.Data() + offset);
+    }
+}
 
 // Reads the headword at offset into dest, up to and including its NUL;
 // returns the bytes stored, the NUL included. An offset outside the file
@@ -70,7 +86,14 @@ int ReadHeadword(unsigned char (&dest)[kHeadwordBufferSize],
 // bytes at it and returns how many of them may be read, at most 51; the
 // headword ends at its first NUL among them or after them. An offset
 // outside the file gives 0 (an empty headword).
-std::size_t HeadwordAt(const DictionaryFile& file, int64_t offset, const unsigned char*& bytes);
+inline std::size_t HeadwordAt(const DictionaryFile& file, int64_t offset,
+                              const unsigned char*& bytes) {
+    bytes = nullptr;
+    if (!file.IsOpen() || offset < 0 || offset >= file.Size()) return 0;
+    bytes = file.Data() + offset;
+    const int64_t available = file.Size() - offset;
+    return static_cast<std::size_t>(available < kMaxHeadwordBytes ? available : kMaxHeadwordBytes);
+}
 
 // The same from a stream's position (for files read as streams).
 int ReadHeadword(unsigned char (&dest)[kHeadwordBufferSize], std::FILE* stream);

@@ -58,16 +58,37 @@ const ReverseTable& HighHalfByUnit()
 }
 
 // The code page's own byte for unit, or -1 when it has none.
-int TableByte(char16_t unit)
+int SearchTableByte(char16_t unit)
 {
-    if (unit < 0x80)
-        return unit;
     const ReverseTable& table = HighHalfByUnit();
     auto it = std::lower_bound(table.begin(), table.end(), unit,
                                [](const UnitByte& e, char16_t u) { return e.unit < u; });
     if (it == table.end() || it->unit != unit)
         return -1;
     return it->byte;
+}
+
+// The Arabic block, where Persian text lies, looked up once.
+constexpr char16_t kArabicBlock = 0x0600;
+
+struct ArabicBlockBytes {
+    short byte[256];
+    ArabicBlockBytes()
+    {
+        for (int i = 0; i < 256; ++i)
+            byte[i] = static_cast<short>(SearchTableByte(kArabicBlock + i));
+    }
+};
+
+int TableByte(char16_t unit)
+{
+    if (unit < 0x80)
+        return unit;
+    if ((unit & 0xFF00) == kArabicBlock) {
+        static const ArabicBlockBytes kArabicBytes;
+        return kArabicBytes.byte[unit - kArabicBlock];
+    }
+    return SearchTableByte(unit);
 }
 
 bool IsHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }

@@ -69,8 +69,9 @@ bool IsPersianVowelMark(char16_t unit) {
     return IsDiacritic(unit) || unit == kSuperscriptAlef;
 }
 
-char16_t PersianLetterFor(char16_t unit) {
-    if (unit < 0x80) return unit == '\t' ? ' ' : unit;  // most queries: nothing to look up
+namespace {
+
+char16_t LookUpPersianLetter(char16_t unit) {
     if (IsInvisible(unit)) return 0;
     if (unit == kZeroWidthSpace) return kZwnj;
     if (IsPersianTextSpace(unit)) return ' ';
@@ -80,6 +81,27 @@ char16_t PersianLetterFor(char16_t unit) {
         if (l.unit == unit) return l.letter;
     }
     return unit;
+}
+
+// The Arabic block, where a Persian query's letters lie, worked out once.
+constexpr char16_t kArabicBlock = 0x0600;
+
+struct ArabicBlockLetters {
+    char16_t letter[256];
+    ArabicBlockLetters() {
+        for (int i = 0; i < 256; ++i) letter[i] = LookUpPersianLetter(kArabicBlock + i);
+    }
+};
+
+}  // namespace
+
+char16_t PersianLetterFor(char16_t unit) {
+    if (unit < 0x80) return unit == '\t' ? ' ' : unit;  // nothing to look up
+    if ((unit & 0xFF00) == kArabicBlock) {
+        static const ArabicBlockLetters kArabicLetters;
+        return kArabicLetters.letter[unit - kArabicBlock];
+    }
+    return LookUpPersianLetter(unit);
 }
 
 std::size_t HeadwordSpelling(const char16_t* src, std::size_t n,
