@@ -57,4 +57,22 @@ BENCHMARK_CAPTURE(BM_LookUpWordForm, form_miravam, "می‌روم", true);
 BENCHMARK_CAPTURE(BM_LookUpWordForm, miss_english, "xyzzieses's", false);
 BENCHMARK_CAPTURE(BM_LookUpWordForm, miss_persian, "نمی‌بببخواهیدتانشانهایی", false);
 
+// The candidates alone, without searching them.
+void BM_WordFormCandidates(benchmark::State& state, const char* utf8) {
+    auto dict = OpenDictionary();
+    if (!dict) {
+        state.SkipWithError("data files not found (set NIRA_DATA_DIR)");
+        return;
+    }
+    const std::string key = nira::HeadwordSpelling(nira::Utf8ToUtf16(utf8));
+    const bool english = static_cast<unsigned char>(key[0]) < 0x80;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(nira::WordFormCandidates(key, english, *dict->m_wordForms).size());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+BENCHMARK_CAPTURE(BM_WordFormCandidates, persian_miss, "نمی‌بببخواهیدتانشانهایی");
+BENCHMARK_CAPTURE(BM_WordFormCandidates, english_miss, "xyzzieses's");
+
 }  // namespace

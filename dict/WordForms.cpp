@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string_view>
+#include <utility>
 
 #include "dict/Constants.h"
 #include "dict/Lookup.h"
@@ -17,41 +18,78 @@ constexpr char kZwnj = '\x9D';
 constexpr char kYehJoined = '\xED';
 constexpr char kYehAlone = '\xEC';
 
+// Which bytes of the code page are Arabic-script letters, worked out once:
+// every candidate's yeh asks.
+struct LetterBytes {
+    bool isLetter[256];
+    LetterBytes() {
+        for (int b = 0; b < 256; ++b) {
+            isLetter[b] = IsArabicScriptLetter(Cp1256ToUnit(static_cast<unsigned char>(b)));
+        }
+    }
+};
+
+const LetterBytes& Letters() {
+    static const LetterBytes kLetterBytes;
+    return kLetterBytes;
+}
+
+// Yeh as a headword writes it, in place: 0xED before an Arabic-script
+// letter, 0xEC elsewhere.
+void RespellYeh(char* text, std::size_t n) {
+    const LetterBytes& letters = Letters();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (text[i] != kYehAlone && text[i] != kYehJoined) continue;
+        const bool beforeLetter =
+            i + 1 < n && letters.isLetter[static_cast<unsigned char>(text[i + 1])];
+        text[i] = beforeLetter ? kYehJoined : kYehAlone;
+    }
+}
+
 // ---- the list being built ----------------------------------------------------
 
 // Candidates are kept in order, without repeats, up to the bound. When a
 // test is given, each is tested as it is added and the list is full once
-// one passes: the rules after it are not worked out for nothing.
+// one passes: the rules after it are not worked out for nothing. A
+// candidate is put together in a buffer kept from one to the next, so
+// that only the ones kept take memory of their own.
 class CandidateList {
 public:
     using Test = bool (*)(const std::string& candidate, void* context);
 
     CandidateList(const std::string& query, bool persian, Test test = nullptr,
                   void* context = nullptr)
-        : m_query(query), m_persian(persian), m_test(test), m_context(context) {}
+        : m_query(query), m_persian(persian), m_test(test), m_context(context) {
+        m_items.reserve(kReservedItems);
+    }
 
     bool Full() const { return m_passed || m_items.size() >= kMaxWordFormCandidates; }
 
-    void Add(std::string candidate) {
+    // Adds head followed by tail.
+    void Add(std::string_view head, std::string_view tail = {}) {
         if (Full()) return;
-        if (m_persian) candidate = RespelledYeh(std::move(candidate));
-        if (candidate.empty() || candidate.size() > static_cast<std::size_t>(kMaxHeadwordBytes) ||
-            candidate == m_query ||
-            std::find(m_items.begin(), m_items.end(), candidate) != m_items.end()) {
+        m_next.assign(head.data(), head.size());
+        m_next.append(tail.data(), tail.size());
+        if (m_persian) RespellYeh(m_next.data(), m_next.size());
+        if (m_next.empty() || m_next.size() > static_cast<std::size_t>(kMaxHeadwordBytes) ||
+            m_next == m_query || std::find(m_items.begin(), m_items.end(), m_next) != m_items.end()) {
             return;
         }
-        m_items.push_back(std::move(candidate));
+        m_items.push_back(m_next);
         m_passed = m_test != nullptr && m_test(m_items.back(), m_context);
     }
 
     std::vector<std::string> Take() { return std::move(m_items); }
 
 private:
+    static constexpr std::size_t kReservedItems = 32;
+
     const std::string& m_query;
     bool m_persian;
     Test m_test;
     void* m_context;
     bool m_passed = false;
+    std::string m_next;
     std::vector<std::string> m_items;
 };
 
@@ -74,7 +112,7 @@ bool StartsWith(std::string_view text, std::string_view start) {
 }
 
 // Text without its last `count` bytes (the caller has checked the end).
-std::string CutEnd(const std::string& text, std::size_t count) {
+std::string_view CutEnd(std::string_view text, std::size_t count) {
     return text.substr(0, text.size() - count);
 }
 
@@ -90,11 +128,44 @@ std::string Replaced(std::string text, char from, char to) {
 
 bool IsGap(char c) { return c == kZwnj || c == ' '; }
 
-std::string TrimGaps(std::string text) {
-    while (!text.empty() && IsGap(text.back())) text.pop_back();
-    std::size_t start = 0;
-    while (start < text.size() && IsGap(text[start])) ++start;
-    return text.substr(start);
+std::string_view TrimGaps(std::string_view text) {
+    while (!text.empty() && IsGap(text.back())) text.remove_suffix(1);
+    while (!text.empty() && IsGap(text.front())) text.remove_prefix(1);
+    return text;
+}
+
+// The rows of a table whose form is key, as [first, last).
+std::pair<const FormLemma*, const FormLemma*> FindRows(const FormTable& table,
+                                                       std::string_view key) {
+    if (table.rows == nullptr) return {nullptr, nullptr};
+    const FormLemma* end = table.rows + table.count;
+    const FormLemma* first = std::lower_bound(
+        table.rows, end, key,
+        [](const FormLemma& r, std::string_view k) { return std::string_view(r.form) < k; });
+    const FormLemma* last = first;
+    while (last != end && key == last->form) ++last;
+    return {first, last};
+}
+
+// Adds the lemma of every row of the table whose form is key.
+void AddLemmasOf(CandidateList& out, const FormTable& table, std::string_view key) {
+    const auto [first, last] = FindRows(table, key);
+    for (const FormLemma* row = first; row != last; ++row) out.Add(row->lemma);
+}
+
+// The same for key with its yeh as a headword writes it.
+void AddLemmasOfRespelled(CandidateList& out, const FormTable& table, std::string_view key) {
+    char onStack[kHeadwordBufferSize];
+    std::string onHeap;  // only for a key longer than a headword
+    char* respelled = onStack;
+    if (key.size() > sizeof onStack) {
+        onHeap.assign(key);
+        respelled = onHeap.data();
+    } else {
+        std::memcpy(onStack, key.data(), key.size());
+    }
+    RespellYeh(respelled, key.size());
+    AddLemmasOf(out, table, std::string_view(respelled, key.size()));
 }
 
 // ---- English -----------------------------------------------------------------
@@ -116,16 +187,26 @@ constexpr Detachment kEnglishRules[] = {
     {"est", "", true},   {"er", "e", false},   {"est", "e", false},
 };
 
+// The rules that undo a doubling add no ending, so the doubling is looked
+// for at the end of the stem itself.
+constexpr bool DoublingRulesAddNoEnding() {
+    for (const Detachment& rule : kEnglishRules) {
+        if (rule.undoDoubling && rule.ending[0] != 0) return false;
+    }
+    return true;
+}
+static_assert(DoublingRulesAddNoEnding(), "a doubling rule with an ending");
+
 bool IsVowel(char c) { return std::strchr("aeiou", c) != nullptr; }
 
-bool EndsDoubled(const std::string& word) {
+bool EndsDoubled(std::string_view word) {
     const std::size_t n = word.size();
     return n >= 3 && word[n - 1] == word[n - 2] && word[n - 1] >= 'a' && word[n - 1] <= 'z' &&
            !IsVowel(word[n - 1]);
 }
 
-void AddEnglish(CandidateList& out, const std::string& query, const WordFormTables& tables) {
-    std::string word = query;
+void AddEnglish(CandidateList& out, std::string_view query, const WordFormTables& tables) {
+    std::string_view word = query;
     if (EndsWith(word, "'s") && word.size() > 2) {
         word = CutEnd(word, 2);
         out.Add(word);
@@ -133,14 +214,14 @@ void AddEnglish(CandidateList& out, const std::string& query, const WordFormTabl
         word = CutEnd(word, 1);
         out.Add(word);
     }
-    for (const FormLemma* row : RowsOf(tables.englishExceptions, word)) out.Add(row->lemma);
+    AddLemmasOf(out, tables.englishExceptions, word);
     for (const Detachment& rule : kEnglishRules) {
         const std::string_view suffix = rule.suffix;
         const std::size_t cut = suffix.size();
         if (word.size() <= cut || !EndsWith(word, suffix)) continue;
-        const std::string base = CutEnd(word, cut) + rule.ending;
-        out.Add(base);
-        if (rule.undoDoubling && EndsDoubled(base)) out.Add(CutEnd(base, 1));
+        const std::string_view stem = CutEnd(word, cut);
+        out.Add(stem, rule.ending);
+        if (rule.undoDoubling && EndsDoubled(stem)) out.Add(CutEnd(stem, 1));
     }
 }
 
@@ -185,7 +266,7 @@ const PersianAffixes& Affixes() {
     return affixes;
 }
 
-bool IsPastStem(const std::string& stem) {
+bool IsPastStem(std::string_view stem) {
     const PersianAffixes& a = Affixes();
     return stem.size() > 1 && (EndsWith(stem, a.pastStemEnds[0]) || EndsWith(stem, a.pastStemEnds[1]));
 }
@@ -200,13 +281,13 @@ void AddSpacing(CandidateList& out, const std::string& word, const std::string& 
     out.Add(bare);
     for (const std::string& prefix : a.continuousPrefixes) {
         if (bare.size() > prefix.size() && StartsWith(bare, prefix)) {
-            out.Add(prefix + kZwnj + bare.substr(prefix.size()));
+            out.Add(prefix + kZwnj, std::string_view(bare).substr(prefix.size()));
             break;
         }
     }
     for (const std::string& suffix : a.spacedSuffixes) {
         if (bare.size() > suffix.size() && EndsWith(bare, suffix)) {
-            out.Add(CutEnd(bare, suffix.size()) + kZwnj + suffix);
+            out.Add(std::string(CutEnd(bare, suffix.size())) + kZwnj, suffix);
             break;
         }
     }
@@ -215,26 +296,26 @@ void AddSpacing(CandidateList& out, const std::string& word, const std::string& 
 // A present or past stem after a prefix: the table of stems no rule
 // derives, then the rules: past stem + ن, present stem + یدن, present
 // stem in ان + دن.
-void AddStem(CandidateList& out, const std::string& stem, const WordFormTables& tables) {
+void AddStem(CandidateList& out, std::string_view stem, const WordFormTables& tables) {
     const PersianAffixes& a = Affixes();
-    for (const FormLemma* row : RowsOf(tables.verbStems, RespelledYeh(stem))) out.Add(row->lemma);
-    if (IsPastStem(stem)) out.Add(stem + a.infinitiveEnd);
-    out.Add(stem + a.regularPresentEnd);
-    if (EndsWith(stem, a.causativeStemEnd)) out.Add(stem + a.causativeEnd);
+    AddLemmasOfRespelled(out, tables.verbStems, stem);
+    if (IsPastStem(stem)) out.Add(stem, a.infinitiveEnd);
+    out.Add(stem, a.regularPresentEnd);
+    if (EndsWith(stem, a.causativeStemEnd)) out.Add(stem, a.causativeEnd);
 }
 
 // A stem in ا, آ or و may carry a glide ی before the ending (می‌آیم,
 // می‌گوید): the stem is tried with it and without it.
-bool HasGlide(const std::string& stem) {
+bool HasGlide(std::string_view stem) {
     const std::size_t n = stem.size();
     return n >= 2 && stem[n - 1] == kYehJoined &&
            (stem[n - 2] == '\xC7' || stem[n - 2] == '\xC2' || stem[n - 2] == '\xE6');
 }
 
-void AddStemForms(CandidateList& out, const std::string& rest, const WordFormTables& tables) {
+void AddStemForms(CandidateList& out, std::string_view rest, const WordFormTables& tables) {
     for (const std::string& ending : Affixes().personEndings) {
         if (rest.size() <= ending.size() || !EndsWith(rest, ending)) continue;
-        const std::string stem = CutEnd(rest, ending.size());
+        const std::string_view stem = CutEnd(rest, ending.size());
         AddStem(out, stem, tables);
         if (HasGlide(stem)) AddStem(out, CutEnd(stem, 1), tables);
     }
@@ -242,24 +323,24 @@ void AddStemForms(CandidateList& out, const std::string& rest, const WordFormTab
 
 // After ب and ن a stem in ا or آ is written with ی, and آ loses its
 // madda: بیایم (آ), نیامد (آمد), بیفتد (افت).
-std::vector<std::string> UnglidedStarts(const std::string& rest) {
-    std::vector<std::string> starts{rest};
+std::vector<std::string> UnglidedStarts(std::string_view rest) {
+    std::vector<std::string> starts{std::string(rest)};
     if (rest.size() > 2 && rest[0] == kYehJoined) {
-        if (rest[1] == '\xC7') starts.push_back("\xC2" + rest.substr(2));
-        starts.push_back("\xC7" + rest.substr(1));
+        if (rest[1] == '\xC7') starts.push_back("\xC2" + std::string(rest.substr(2)));
+        starts.push_back("\xC7" + std::string(rest.substr(1)));
     }
     return starts;
 }
 
 // Past forms without a prefix: کردم, گفتند, رفته, رفته‌ام.
-void AddPastForms(CandidateList& out, const std::string& word) {
+void AddPastForms(CandidateList& out, std::string_view word) {
     const PersianAffixes& a = Affixes();
     for (const std::string& ending : a.personEndings) {
         if (word.size() <= ending.size() || !EndsWith(word, ending)) continue;
-        const std::string stem = CutEnd(word, ending.size());
-        if (IsPastStem(stem)) out.Add(stem + a.infinitiveEnd);
+        const std::string_view stem = CutEnd(word, ending.size());
+        if (IsPastStem(stem)) out.Add(stem, a.infinitiveEnd);
     }
-    std::string participle = word;
+    std::string_view participle = word;
     for (const std::string& ending : a.perfectEndings) {
         if (participle.size() > ending.size() && EndsWith(participle, ending)) {
             participle = TrimGaps(CutEnd(participle, ending.size()));
@@ -267,12 +348,12 @@ void AddPastForms(CandidateList& out, const std::string& word) {
         }
     }
     if (EndsWith(participle, a.participleEnd)) {
-        const std::string stem = CutEnd(participle, a.participleEnd.size());
-        if (IsPastStem(stem)) out.Add(stem + a.infinitiveEnd);
+        const std::string_view stem = CutEnd(participle, a.participleEnd.size());
+        if (IsPastStem(stem)) out.Add(stem, a.infinitiveEnd);
     }
 }
 
-void AddVerbForms(CandidateList& out, const std::string& word, const WordFormTables& tables) {
+void AddVerbForms(CandidateList& out, std::string_view word, const WordFormTables& tables) {
     const PersianAffixes& a = Affixes();
     for (const std::string& prefix : a.continuousPrefixes) {
         if (word.size() > prefix.size() && StartsWith(word, prefix)) {
@@ -291,21 +372,21 @@ void AddVerbForms(CandidateList& out, const std::string& word, const WordFormTab
 }
 
 // Plural, comparative, indefinite and pronoun endings, two deep
-// (کتاب‌هایم: م, then ها).
-void AddNounForms(CandidateList& out, const std::string& word) {
+// (کتاب‌هایم: م, then ها). The stems are pieces of the word itself.
+void AddNounForms(CandidateList& out, std::string_view word) {
     const PersianAffixes& a = Affixes();
-    std::vector<std::string> stems;
-    auto strip = [&](const std::string& from, bool keep) {
+    std::vector<std::string_view> stems;
+    auto strip = [&](std::string_view from, bool keep) {
         for (const NounSuffix& s : a.nounSuffixes) {
             if (from.size() <= s.suffix.size() || !EndsWith(from, s.suffix)) continue;
-            const std::string stem = TrimGaps(CutEnd(from, s.suffix.size()));
+            const std::string_view stem = TrimGaps(CutEnd(from, s.suffix.size()));
             if (stem.empty()) continue;
-            out.Add(stem + s.restore);
+            out.Add(stem, s.restore);
             if (keep) stems.push_back(stem);
         }
     };
     strip(word, true);
-    for (const std::string& stem : std::vector<std::string>(stems)) strip(stem, false);
+    for (std::size_t i = 0, n = stems.size(); i < n; ++i) strip(stems[i], false);
 }
 
 void AddPersian(CandidateList& out, const std::string& query, const WordFormTables& tables) {
@@ -313,29 +394,13 @@ void AddPersian(CandidateList& out, const std::string& query, const WordFormTabl
     const std::string bare = Without(Without(word, kZwnj), ' ');
     const std::string linked = Replaced(word, ' ', kZwnj);
     AddSpacing(out, word, bare);
-    for (const FormLemma* row : RowsOf(tables.colloquial, RespelledYeh(bare))) out.Add(row->lemma);
+    AddLemmasOfRespelled(out, tables.colloquial, bare);
     for (const std::string* base : {&linked, &bare}) {
         if (!out.Full()) AddVerbForms(out, *base, tables);
     }
     for (const std::string* base : {&linked, &bare}) {
         if (!out.Full()) AddNounForms(out, *base);
     }
-}
-
-// Which bytes of the code page are Arabic-script letters, worked out once:
-// every candidate's yeh asks.
-struct LetterBytes {
-    bool isLetter[256];
-    LetterBytes() {
-        for (int b = 0; b < 256; ++b) {
-            isLetter[b] = IsArabicScriptLetter(Cp1256ToUnit(static_cast<unsigned char>(b)));
-        }
-    }
-};
-
-bool IsLetterByte(char c) {
-    static const LetterBytes kLetterBytes;
-    return kLetterBytes.isLetter[static_cast<unsigned char>(c)];
 }
 
 }  // namespace
@@ -346,21 +411,14 @@ std::string JoinedYeh(std::string text) {
 }
 
 std::string RespelledYeh(std::string text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != kYehAlone && text[i] != kYehJoined) continue;
-        text[i] = i + 1 < text.size() && IsLetterByte(text[i + 1]) ? kYehJoined : kYehAlone;
-    }
+    RespellYeh(text.data(), text.size());
     return text;
 }
 
 std::vector<const FormLemma*> RowsOf(const FormTable& table, const std::string& key) {
     std::vector<const FormLemma*> rows;
-    if (table.rows == nullptr) return rows;
-    const FormLemma* end = table.rows + table.count;
-    const FormLemma* row = std::lower_bound(
-        table.rows, end, key,
-        [](const FormLemma& r, const std::string& k) { return std::strcmp(r.form, k.c_str()) < 0; });
-    for (; row != end && key == row->form; ++row) rows.push_back(row);
+    const auto [first, last] = FindRows(table, key);
+    for (const FormLemma* row = first; row != last; ++row) rows.push_back(row);
     return rows;
 }
 

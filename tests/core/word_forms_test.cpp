@@ -280,7 +280,8 @@ TEST(WordFormCandidates, StayWithinTheirBounds) {
     const std::string queries[] = {
         "better", "children's", "stopped", "s", "'s", std::string(51, 'x') + "ies",
         Fa(u"نمی‌خواهمتانشانهایی"), Fa(u"می"), Fa(u"ها"), Fa(u"کتاب ها های تر ترین"),
-        Fa(u"بببببببببببببببببببببببببببببببببببببببببببببببببببب")};
+        Fa(u"بببببببببببببببببببببببببببببببببببببببببببببببببببب"),
+        Fa(u"نمی") + std::string(70, '\xED') + Fa(u"م")};  // longer than any table key
     for (const std::string& q : queries) {
         const bool english = static_cast<unsigned char>(q[0]) < 0x80;
         const std::vector<std::string> c = WordFormCandidates(q, english, tables);
