@@ -198,9 +198,13 @@ TEST_F(RealWordForms, GeneratedTablesLeadToHeadwords) {
         ASSERT_GT(table->count, 0u);
         for (std::size_t i = 0; i < table->count; ++i) {
             const FormLemma& row = table->rows[i];
-            if (i > 0) EXPECT_LE(std::strcmp(table->rows[i - 1].form, row.form), 0) << row.form;
+            if (i > 0) {
+                EXPECT_LE(std::strcmp(table->rows[i - 1].form, row.form), 0) << row.form;
+            }
             EXPECT_TRUE(IsHeadword(row.lemma)) << Cp1256ToUtf8(std::string(row.lemma));
-            if (formsMissing) EXPECT_FALSE(IsHeadword(row.form)) << row.form;
+            if (formsMissing) {
+                EXPECT_FALSE(IsHeadword(row.form)) << row.form;
+            }
         }
     }
     // Rows the lists must give.

@@ -30,8 +30,9 @@ bool HandOver(const QString& path, const QString& words) {
         answered = HandToRunningInstance(path, words, 3000);
         done = true;
     });
-    QTest::qWaitFor([&] { return done.load(); }, 10000);
-    client.join();
+    const bool finished = QTest::qWaitFor([&] { return done.load(); }, 10000);
+    client.join();  // waits on past the 10 s when the client has not finished
+    EXPECT_TRUE(finished) << "the hand-over took more than 10 s";
     return answered;
 }
 
