@@ -1,57 +1,27 @@
 #include "app/SingleInstance.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
 
-#include <unistd.h>
-
-#include <cstdlib>
-
-#include "platform/DisplayPlatform.h"
+#include "platform/InstanceSocket.h"
 
 namespace nira {
 
 namespace {
 
-// One line each way: the words, then the window's "ok".
-constexpr char kAnswer[] = "ok\n";
-// Enough for any words a command line holds; more is cut.
-constexpr qint64 kMaxMessage = 64 * 1024;
 // A window that is there accepts at once; a stale socket refuses at once.
 constexpr int kProbeTimeoutMs = 1000;
-
-QString RuntimeFolder() {
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QDir(QString::fromLocal8Bit(runtime)).exists())
-        return QString::fromLocal8Bit(runtime);
-    return QString();
-}
 
 }  // namespace
 
 QString InstanceSocketPath(const QString& platformName) {
-    const std::string key = DisplayKey(platformName.toStdString(), std::getenv("WAYLAND_DISPLAY"),
-                                       std::getenv("DISPLAY"));
-    const QString name = QStringLiteral("nira-%1.socket").arg(QString::fromStdString(key));
-    const QString runtime = RuntimeFolder();
-    if (!runtime.isEmpty()) return QDir(runtime).filePath(name);
-    return QDir(QDir::tempPath())
-        .filePath(QStringLiteral("nira-%1-%2").arg(getuid()).arg(name));
+    return QString::fromStdString(WindowSocketPath(platformName.toStdString()));
 }
 
 bool HandToRunningInstance(const QString& path, const QString& words, int timeoutMs) {
-    QLocalSocket socket;
-    socket.connectToServer(path);
-    if (!socket.waitForConnected(timeoutMs)) return false;
-    socket.write(words.toUtf8().left(kMaxMessage - 1) + '\n');
-    if (!socket.waitForBytesWritten(timeoutMs)) return false;
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(timeoutMs)) return false;
-    }
-    return socket.readLine() == kAnswer;
+    return HandWordsToWindow(path.toStdString(), words.toUtf8().toStdString(), timeoutMs);
 }
 
 CInstanceServer::CInstanceServer(QObject* parent) : QObject(parent) {
@@ -87,12 +57,12 @@ void CInstanceServer::OnNewConnection() {
         auto readLine = [this, guard] {
             if (!guard) return;
             if (!guard->canReadLine()) {
-                if (guard->bytesAvailable() >= kMaxMessage) guard->abort();
+                if (guard->bytesAvailable() >= static_cast<qint64>(kMaxHandOffBytes)) guard->abort();
                 return;
             }
-            QByteArray line = guard->readLine(kMaxMessage);
+            QByteArray line = guard->readLine(static_cast<qint64>(kMaxHandOffBytes));
             line.chop(line.endsWith('\n') ? 1 : 0);
-            guard->write(kAnswer);
+            guard->write(kHandOffAnswer);
             guard->flush();
             guard->disconnectFromServer();
             emit WordsHanded(QString::fromUtf8(line));

@@ -11,12 +11,12 @@ class QLocalServer;
 namespace nira {
 
 // The socket of this user's window on this display, from the platform Qt
-// started on: $XDG_RUNTIME_DIR/nira-<display>.socket, or a file of the
-// temporary folder named after the user when there is no runtime folder.
+// started on (WindowSocketPath).
 QString InstanceSocketPath(const QString& platformName);
 
 // Hands words (empty: none) to the window listening on path and waits for
-// its answer; false when no window answered within timeoutMs.
+// its answer; false when no window answered within timeoutMs
+// (HandWordsToWindow).
 bool HandToRunningInstance(const QString& path, const QString& words, int timeoutMs);
 
 class CInstanceServer : public QObject {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/CommandLine.h"
+#include "app/EarlyHandOff.h"
 #include "app/WindowModule.h"
 #include "platform/DataFolder.h"
 #include "platform/StandardStreams.h"
@@ -52,5 +53,6 @@ int RunWindow(int argc, char** argv) {
 int main(int argc, char** argv) {
     nira::OpenStandardDescriptors();
     if (nira::IsCommandLine(argc, argv)) return nira::RunCommandLine(argc, argv);
+    if (nira::HandOverBeforeLoadingWindow(argc, argv)) return 0;
     return RunWindow(argc, argv);
 }

@@ -49,6 +49,16 @@ QtPlatformChoice ChooseQtPlatform(const char* qtQpaPlatform, const char* wayland
     return choice;
 }
 
+std::string ExpectedQtPlatform(const char* qtQpaPlatform, const char* waylandDisplay,
+                               const char* display) {
+    (void)waylandDisplay;  // with an X display too, ChooseQtPlatform picks xcb
+    if (IsSet(qtQpaPlatform)) {
+        const std::string named = qtQpaPlatform;
+        return named.find_first_of(":;") == std::string::npos ? named : std::string();
+    }
+    return IsSet(display) ? "xcb" : "";
+}
+
 std::string DisplayKey(const std::string& platform, const char* waylandDisplay,
                        const char* display) {
     if (StartsWith(platform, "wayland") && IsSet(waylandDisplay))

@@ -22,6 +22,14 @@ struct QtPlatformChoice {
 QtPlatformChoice ChooseQtPlatform(const char* qtQpaPlatform, const char* waylandDisplay,
                                   const char* display);
 
+// The platform Qt will start on, as far as the environment tells before Qt
+// is loaded, ChooseQtPlatform's choice applied: QT_QPA_PLATFORM when it
+// names one platform, else xcb with an X display at hand. Empty when it
+// cannot be told (a Wayland session alone, several platforms named): Qt
+// decides then.
+std::string ExpectedQtPlatform(const char* qtQpaPlatform, const char* waylandDisplay,
+                               const char* display);
+
 // The display part of the single-instance key: the X display without its
 // screen number (":0.0" and ":0" are one desktop), or the Wayland socket
 // name, or the platform's name; characters other than letters, digits,

@@ -1,6 +1,17 @@
 #include "platform/DisplayPlatform.h"
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include "platform/InstanceSocket.h"
+#include "support/Fixture.h"
+#include "support/ScopedVariable.h"
 
 namespace nira {
 namespace {
@@ -53,6 +64,75 @@ TEST(DisplayKey, OneKeyPerDesktop) {
     for (const auto& c : cases) {
         EXPECT_EQ(DisplayKey(c.platform, c.wayland, c.display), c.key) << c.platform;
     }
+}
+
+// What the program can tell of Qt's platform before loading it: only what
+// is certain, so that a later start finds the window's socket without Qt.
+TEST(ExpectedQtPlatform, OnlyWhatTheEnvironmentSettles) {
+    const struct {
+        const char* qpa;
+        const char* wayland;
+        const char* display;
+        const char* platform;
+    } cases[] = {
+        {nullptr, nullptr, ":0", "xcb"},
+        {nullptr, "wayland-0", ":0", "xcb"},      // XWayland is chosen
+        {"", "wayland-0", ":1", "xcb"},
+        {"xcb", nullptr, ":0", "xcb"},
+        {"wayland", "wayland-0", ":0", "wayland"},  // the user's choice
+        {"offscreen", nullptr, nullptr, "offscreen"},
+        {nullptr, "wayland-0", nullptr, ""},      // Wayland alone: Qt decides
+        {nullptr, nullptr, nullptr, ""},
+        {"xcb:nograb", nullptr, ":0", ""},        // options or a list: Qt decides
+        {"wayland;xcb", "wayland-0", ":0", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ExpectedQtPlatform(c.qpa, c.wayland, c.display), c.platform)
+            << (c.qpa ? c.qpa : "-") << " " << (c.wayland ? c.wayland : "-") << " "
+            << (c.display ? c.display : "-");
+    }
+}
+
+TEST(WindowSocketPath, RuntimeFolderElseTemporaryFolderPerUser) {
+    test::TempFolder runtime;
+    test::TempFolder temporary;
+    test::ScopedVariable display("DISPLAY", ":7.0");
+    test::ScopedVariable tmpdir("TMPDIR", (temporary.Path() + "/").c_str());
+    {
+        test::ScopedVariable xdg("XDG_RUNTIME_DIR", (runtime.Path() + "/").c_str());
+        EXPECT_EQ(WindowSocketPath("xcb"), runtime.FilePath("nira-x_7.socket"));
+    }
+    const std::string perUser = "nira-" + std::to_string(getuid()) + "-nira-x_7.socket";
+    const char* const missingFolders[] = {"", "/nonexistent/runtime", nullptr};
+    for (const char* missing : missingFolders) {
+        test::ScopedVariable xdg("XDG_RUNTIME_DIR", missing);
+        EXPECT_EQ(WindowSocketPath("xcb"), temporary.FilePath(perUser)) << (missing ? missing : "unset");
+    }
+    std::ofstream(runtime.FilePath("a-file")) << "not a folder";
+    test::ScopedVariable xdg("XDG_RUNTIME_DIR", runtime.FilePath("a-file").c_str());
+    test::ScopedVariable noTmpdir("TMPDIR", nullptr);
+    EXPECT_EQ(WindowSocketPath("xcb"), "/tmp/" + perUser);
+}
+
+// A window that does not answer, or nothing at the path: no hand-over,
+// and no wait past the time given.
+TEST(HandWordsToWindow, FalseWithoutAnAnsweringWindow) {
+    test::TempFolder folder;
+    // Listens, so the connection and the words go through, but never answers.
+    const std::string silent = folder.FilePath("silent.socket");
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(listener, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, silent.c_str(), sizeof address.sun_path - 1);
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(listener, 4), 0);
+    EXPECT_FALSE(HandWordsToWindow(silent, "book", 200));
+    close(listener);
+    EXPECT_FALSE(HandWordsToWindow(silent, "book", 200));  // left behind: refused
+    EXPECT_FALSE(HandWordsToWindow(folder.FilePath("none.socket"), "book", 200));
+    EXPECT_FALSE(HandWordsToWindow("", "book", 200));
+    EXPECT_FALSE(HandWordsToWindow(folder.Path() + "/" + std::string(200, 'x'), "book", 200));
 }
 
 }  // namespace

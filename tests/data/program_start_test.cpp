@@ -2,6 +2,8 @@
 // libraries, and finds the window's module when the window is asked for.
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -9,7 +11,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <iterator>
+#include <cstring>
 #include <string>
+#include <thread>
 
 #include "support/Fixture.h"
 
@@ -53,6 +57,65 @@ TEST(ProgramStart, TheWindowIsLoadedFromItsModule) {
     EXPECT_EQ(run.status, 2) << run.output;
     EXPECT_NE(run.output.find("no display to open the window on"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("nira-window"), std::string::npos) << run.output;
+}
+
+// A window of this user on this display, as far as a later start can
+// tell: a socket at its place that takes one line and answers "ok".
+class FakeWindow {
+public:
+    explicit FakeWindow(const std::string& path) {
+        m_listener = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+        m_listening = m_listener >= 0 &&
+                      bind(m_listener, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                      listen(m_listener, 1) == 0;
+        if (m_listening) m_thread = std::thread([this] { TakeOneLine(); });
+    }
+    ~FakeWindow() {
+        if (m_thread.joinable()) m_thread.join();
+        if (m_listener >= 0) close(m_listener);
+    }
+    bool Listening() const { return m_listening; }
+    // The line received; valid once the program has ended.
+    const std::string& Line() {
+        if (m_thread.joinable()) m_thread.join();
+        return m_line;
+    }
+
+private:
+    void TakeOneLine() {
+        pollfd ready{m_listener, POLLIN, 0};
+        if (poll(&ready, 1, 20000) != 1) return;
+        const int client = accept(m_listener, nullptr, nullptr);
+        if (client < 0) return;
+        char c = 0;
+        while (read(client, &c, 1) == 1) {
+            m_line += c;
+            if (c == '\n') break;
+        }
+        (void)!write(client, "ok\n", 3);
+        close(client);
+    }
+
+    int m_listener = -1;
+    bool m_listening = false;
+    std::string m_line;
+    std::thread m_thread;
+};
+
+TEST(ProgramStart, ALaterStartHandsItsWordsOverWithoutLoadingTheWindow) {
+    test::TempFolder runtime;
+    FakeWindow window(runtime.FilePath("nira-x_97.socket"));
+    ASSERT_TRUE(window.Listening());
+    const ProgramRun run = RunProgram("-u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:97 LD_DEBUG=files "
+                                      "XDG_RUNTIME_DIR=" + runtime.Path(),
+                                      "book 'کتاب خوب'");
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(window.Line(), "book کتاب خوب\n");
+    EXPECT_EQ(run.output.find("libQt"), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find("nira-window"), std::string::npos) << run.output;
 }
 
 TEST(ProgramStart, LookupRemembersBothDigestsInTheCacheFolder) {

@@ -15,25 +15,35 @@
 #include <cstring>
 #include <thread>
 
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/EarlyHandOff.h"
 #include "app/SingleInstance.h"
 #include "support/Fixture.h"
+#include "support/ScopedVariable.h"
 
 namespace nira::test {
 namespace {
 
 // Hands words from another thread, as a second process would, while this
 // thread's event loop lets the server answer.
-bool HandOver(const QString& path, const QString& words) {
+bool OnAnotherThread(const std::function<bool()>& handOver) {
     std::atomic<bool> done{false};
     bool answered = false;
     std::thread client([&] {
-        answered = HandToRunningInstance(path, words, 3000);
+        answered = handOver();
         done = true;
     });
     const bool finished = QTest::qWaitFor([&] { return done.load(); }, 10000);
     client.join();  // waits on past the 10 s when the client has not finished
     EXPECT_TRUE(finished) << "the hand-over took more than 10 s";
     return answered;
+}
+
+bool HandOver(const QString& path, const QString& words) {
+    return OnAnotherThread([&] { return HandToRunningInstance(path, words, 3000); });
 }
 
 // A socket file nobody listens on, as a crashed window leaves it.
@@ -81,6 +91,54 @@ TEST(SingleInstance, LaterStartsHandTheirWordsToTheWindow) {
     // A second window on the same display does not take the socket over.
     CInstanceServer second;
     EXPECT_FALSE(second.Listen(path));
+}
+
+// A later `nira WORD...` hands its words over before it loads the window,
+// when it can be sure to send what the window's own start would send;
+// anything else is left to that start.
+TEST(SingleInstance, LaterStartsHandOverBeforeLoadingTheWindow) {
+    TempFolder runtime;
+    ScopedVariable xdg("XDG_RUNTIME_DIR", runtime.Path().c_str());
+    ScopedVariable display("DISPLAY", ":7");
+    ScopedVariable wayland("WAYLAND_DISPLAY", nullptr);
+    ScopedVariable qpa("QT_QPA_PLATFORM", nullptr);
+    CInstanceServer server;
+    ASSERT_TRUE(server.Listen(InstanceSocketPath(QStringLiteral("xcb"))));
+    QSignalSpy handed(&server, &CInstanceServer::WordsHanded);
+    const struct {
+        std::vector<std::string> arguments;
+        bool handedOver;
+        const char16_t* words;
+    } cases[] = {
+        {{"nira"}, true, u""},
+        {{"nira", "book"}, true, u"book"},
+        {{"nira", "کتاب", "خوب"}, true, u"کتاب خوب"},
+        {{"nira", "-platform", "xcb", "book"}, false, nullptr},  // Qt takes options
+        {{"nira", "--", "book"}, false, nullptr},
+        {{"nira", "bo\xFFk"}, false, nullptr},  // Qt would replace the byte
+    };
+    for (const auto& c : cases) {
+        std::vector<char*> argv;
+        for (const std::string& a : c.arguments) argv.push_back(const_cast<char*>(a.c_str()));
+        const int before = handed.size();
+        const bool answered = OnAnotherThread(
+            [&] { return HandOverBeforeLoadingWindow(static_cast<int>(argv.size()), argv.data()); });
+        EXPECT_EQ(answered, c.handedOver) << c.arguments.back();
+        if (!c.handedOver) {
+            EXPECT_EQ(handed.size(), before) << c.arguments.back();
+            continue;
+        }
+        ASSERT_EQ(handed.size(), before + 1) << c.arguments.back();
+        EXPECT_EQ(handed.back()[0].toString(), QString::fromUtf16(c.words));
+    }
+    // A platform only Qt can choose: left to the window's start.
+    ScopedVariable list("QT_QPA_PLATFORM", "wayland;xcb");
+    char name[] = "nira";
+    char word[] = "book";
+    char* argv[] = {name, word};
+    const int before = handed.size();
+    EXPECT_FALSE(OnAnotherThread([&] { return HandOverBeforeLoadingWindow(2, argv); }));
+    EXPECT_EQ(handed.size(), before);
 }
 
 TEST(SingleInstance, SocketLeftByACrashDoesNotBlockTheNextStart) {
