@@ -403,6 +403,15 @@ void AddPersian(CandidateList& out, const std::string& query, const WordFormTabl
     }
 }
 
+void AddCandidates(CandidateList& out, const std::string& query, bool english,
+                   const WordFormTables& tables) {
+    if (english) {
+        AddEnglish(out, query, tables);
+    } else {
+        AddPersian(out, query, tables);
+    }
+}
+
 }  // namespace
 
 std::string JoinedYeh(std::string text) {
@@ -425,11 +434,7 @@ std::vector<const FormLemma*> RowsOf(const FormTable& table, const std::string& 
 std::vector<std::string> WordFormCandidates(const std::string& query, bool english,
                                             const WordFormTables& tables) {
     CandidateList out(query, !english);
-    if (english) {
-        AddEnglish(out, query, tables);
-    } else {
-        AddPersian(out, query, tables);
-    }
+    AddCandidates(out, query, english, tables);
     return out.Take();
 }
 
@@ -469,11 +474,7 @@ bool FindWordForm(const unsigned char* query, DataFileId fileId, LookupState& st
     const bool english = fileId == DataFileId::Persian;
     FormSearch search{&dict, fileId, false, LookupState{}};
     CandidateList out(text, !english, IsHeadwordOfFile, &search);
-    if (english) {
-        AddEnglish(out, text, tables);
-    } else {
-        AddPersian(out, text, tables);
-    }
+    AddCandidates(out, text, english, tables);
     if (!search.passed) return false;
     state.m_first = search.found.m_first;
     state.m_last = search.found.m_last;
