@@ -56,6 +56,9 @@ BENCHMARK_CAPTURE(BM_LookUpWordForm, form_children, "children", true);
 BENCHMARK_CAPTURE(BM_LookUpWordForm, form_miravam, "می‌روم", true);
 BENCHMARK_CAPTURE(BM_LookUpWordForm, miss_english, "xyzzieses's", false);
 BENCHMARK_CAPTURE(BM_LookUpWordForm, miss_persian, "نمی‌بببخواهیدتانشانهایی", false);
+// Among the most candidates a query of our word lists and their
+// inflections gives.
+BENCHMARK_CAPTURE(BM_LookUpWordForm, miss_persian_most, "بیانجام نمی‌دهدند", false);
 
 // The candidates alone, without searching them.
 void BM_WordFormCandidates(benchmark::State& state, const char* utf8) {
