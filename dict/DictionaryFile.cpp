@@ -8,8 +8,6 @@ namespace nira {
 
 namespace {
 
-constexpr int kOffsetBytes = 4;
-
 // Entries lie before IndexBase; a file shorter than that ends them earlier.
 int64_t EntryAreaEnd(const DictionaryFile& file) {
     const int64_t indexBase = std::max<int64_t>(file.IndexBase(), 0);
@@ -87,12 +85,9 @@ int ReadEntry(const DictionaryFile& file, int32_t k,
 
 int ReadHeadword(unsigned char (&dest)[kHeadwordBufferSize], const DictionaryFile& file,
                  int64_t offset) {
-    if (!file.IsOpen() || offset < 0 || offset >= file.Size()) {
-        dest[0] = 0;
-        return 1;
-    }
-    return CopyHeadword(dest, file.Data() + offset,
-                        static_cast<std::size_t>(file.Size() - offset));
+    const unsigned char* bytes = nullptr;
+    const std::size_t available = HeadwordAt(file, offset, bytes);
+    return CopyHeadword(dest, bytes, available);  // nothing available: an empty text
 }
 
 int ReadHeadword(unsigned char (&dest)[kHeadwordBufferSize], std::FILE* stream) {

@@ -13,6 +13,9 @@
 
 namespace nira {
 
+// Each entry's start offset after IndexBase: a little-endian int32.
+constexpr int kOffsetBytes = 4;
+
 class DictionaryFile {
 public:
     DictionaryFile() = default;
@@ -51,7 +54,7 @@ int ReadEntry(const DictionaryFile& file, int32_t k,
 inline bool ReadEntryOffset(const DictionaryFile& file, int32_t k, int32_t& offset) {
     if (!file.IsOpen() || k < 1 || k > file.EntryCount()) return false;
     // k <= EntryCount() puts all four bytes inside the file.
-    const unsigned char* bytes = file.Data() + file.IndexBase() + 4 * static_cast<int64_t>(k - 1);
+    const unsigned char* bytes = file.Data() + file.IndexBase() + kOffsetBytes * static_cast<int64_t>(k - 1);
     offset = static_cast<int32_t>(static_cast<uint32_t>(bytes[0]) |
                                   static_cast<uint32_t>(bytes[1]) << 8 |
                                   static_cast<uint32_t>(bytes[2]) << 16 |
@@ -63,7 +66,7 @@ inline bool ReadEntryOffset(const DictionaryFile& file, int32_t k, int32_t& offs
 // hint: nothing is read, and k outside the index is ignored).
 inline void PrefetchEntryOffset(const DictionaryFile& file, int32_t k) {
     if (k >= 1 && k <= file.EntryCount()) {
-        __builtin_prefetch(file.Data() + file.IndexBase() + 4 * static_cast<int64_t>(k - 1));
+        __builtin_prefetch(file.Data() + file.IndexBase() + kOffsetBytes * static_cast<int64_t>(k - 1));
     }
 }
 

@@ -50,12 +50,11 @@ void LowerCaseAscii(unsigned char* text) {
 // Compares key with the headword of entry k. An entry whose offset cannot
 // be read or lies outside the file compares as an empty headword.
 int ProbeEntry(const unsigned char* key, const DictionaryFile& file, int32_t k) {
-    static const unsigned char kEmpty[1] = {0};
-    const unsigned char* headword = kEmpty;
+    const unsigned char* headword = nullptr;  // never read when limit is 0
     std::size_t limit = 0;
     int32_t offset = 0;
     if (ReadEntryOffset(file, k, offset)) limit = HeadwordAt(file, offset, headword);
-    return CompareHeadword(key, headword != nullptr ? headword : kEmpty, limit);
+    return CompareHeadword(key, headword, limit);
 }
 
 int64_t Middle(int64_t first, int64_t last) { return first + (last - first) / 2; }

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <thread>
 
+#include "platform/DataFolder.h"
 #include "platform/DisplayPlatform.h"
 
 namespace nira {
@@ -24,11 +25,6 @@ using Clock = std::chrono::steady_clock;
 bool IsFolder(const char* path) {
     struct stat status {};
     return path != nullptr && *path != '\0' && stat(path, &status) == 0 && S_ISDIR(status.st_mode);
-}
-
-std::string JoinedPath(std::string folder, const std::string& name) {
-    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-    return folder + "/" + name;
 }
 
 int MillisecondsLeft(Clock::time_point deadline) {
@@ -108,10 +104,10 @@ std::string WindowSocketPath(const std::string& platformName) {
                                         std::getenv("DISPLAY")) +
                              ".socket";
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (IsFolder(runtime)) return JoinedPath(runtime, name);
+    if (IsFolder(runtime)) return JoinPath(runtime, name);
     const char* temporary = std::getenv("TMPDIR");
     const std::string folder = temporary != nullptr && *temporary != '\0' ? temporary : "/tmp";
-    return JoinedPath(folder, "nira-" + std::to_string(getuid()) + "-" + name);
+    return JoinPath(folder, "nira-" + std::to_string(getuid()) + "-" + name);
 }
 
 bool HandWordsToWindow(const std::string& path, const std::string& words, int timeoutMs) {
