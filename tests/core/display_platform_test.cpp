@@ -1,17 +1,15 @@
 #include "platform/DisplayPlatform.h"
 
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <fstream>
 #include <string>
 
 #include "platform/InstanceSocket.h"
 #include "support/Fixture.h"
 #include "support/ScopedVariable.h"
+#include "support/UnixSocket.h"
 
 namespace nira {
 namespace {
@@ -120,13 +118,8 @@ TEST(HandWordsToWindow, FalseWithoutAnAnsweringWindow) {
     test::TempFolder folder;
     // Listens, so the connection and the words go through, but never answers.
     const std::string silent = folder.FilePath("silent.socket");
-    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    const int listener = test::BindUnixSocket(silent, true);
     ASSERT_GE(listener, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, silent.c_str(), sizeof address.sun_path - 1);
-    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ASSERT_EQ(listen(listener, 4), 0);
     EXPECT_FALSE(HandWordsToWindow(silent, "book", 200));
     close(listener);
     EXPECT_FALSE(HandWordsToWindow(silent, "book", 200));  // left behind: refused

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,11 +10,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <iterator>
-#include <cstring>
 #include <string>
 #include <thread>
 
 #include "support/Fixture.h"
+#include "support/UnixSocket.h"
 
 namespace nira {
 namespace {
@@ -64,13 +63,8 @@ TEST(ProgramStart, TheWindowIsLoadedFromItsModule) {
 class FakeWindow {
 public:
     explicit FakeWindow(const std::string& path) {
-        m_listener = socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-        m_listening = m_listener >= 0 &&
-                      bind(m_listener, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-                      listen(m_listener, 1) == 0;
+        m_listener = test::BindUnixSocket(path, true);
+        m_listening = m_listener >= 0;
         if (m_listening) m_thread = std::thread([this] { TakeOneLine(); });
     }
     ~FakeWindow() {

@@ -6,13 +6,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cstdlib>
-#include <cstring>
 #include <thread>
 
 #include <functional>
@@ -23,6 +20,7 @@
 #include "app/SingleInstance.h"
 #include "support/Fixture.h"
 #include "support/ScopedVariable.h"
+#include "support/UnixSocket.h"
 
 namespace nira::test {
 namespace {
@@ -48,14 +46,10 @@ bool HandOver(const QString& path, const QString& words) {
 
 // A socket file nobody listens on, as a crashed window leaves it.
 bool MakeStaleSocket(const std::string& path) {
-    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    const int fd = BindUnixSocket(path, false);
     if (fd < 0) return false;
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-    const bool bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
     close(fd);
-    return bound && access(path.c_str(), F_OK) == 0;
+    return access(path.c_str(), F_OK) == 0;
 }
 
 TEST(SingleInstance, SocketLivesInTheRuntimeFolderPerDisplay) {
