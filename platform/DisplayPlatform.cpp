@@ -51,12 +51,14 @@ QtPlatformChoice ChooseQtPlatform(const char* qtQpaPlatform, const char* wayland
 
 std::string ExpectedQtPlatform(const char* qtQpaPlatform, const char* waylandDisplay,
                                const char* display) {
-    (void)waylandDisplay;  // with an X display too, ChooseQtPlatform picks xcb
     if (IsSet(qtQpaPlatform)) {
         const std::string named = qtQpaPlatform;
         return named.find_first_of(":;") == std::string::npos ? named : std::string();
     }
-    return IsSet(display) ? "xcb" : "";
+    const QtPlatformChoice choice = ChooseQtPlatform(qtQpaPlatform, waylandDisplay, display);
+    if (!choice.platform.empty()) return choice.platform;
+    // Left to Qt: plain X11 is xcb; a Wayland session alone is Qt's to judge.
+    return IsSet(display) && !IsSet(waylandDisplay) ? "xcb" : "";
 }
 
 std::string DisplayKey(const std::string& platform, const char* waylandDisplay,
