@@ -13,8 +13,8 @@
 #include "NiraEdition.h"
 #include "app/DialogUnits.h"
 #include "app/Resource.h"
-#include "platform/PersianDisplay.h"
 #include "present/WelcomeText.h"
+#include "text/PersianDisplay.h"
 
 namespace nira {
 

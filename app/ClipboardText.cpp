@@ -10,8 +10,8 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/CopiedText.h"
-#include "platform/Cp1256.h"
+#include "text/CopiedText.h"
+#include "text/Cp1256.h"
 
 namespace nira {
 

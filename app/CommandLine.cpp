@@ -15,13 +15,13 @@
 #include "dict/Lookup.h"
 #include "digest/DigestCache.h"
 #include "digest/Md5.h"
-#include "platform/Cp1256.h"
-#include "platform/PersianDisplay.h"
 #include "platform/DataFolder.h"
-#include "platform/LowerCase.h"
 #include "platform/FileException.h"
 #include "present/ContentReport.h"
 #include "present/EntryText.h"
+#include "text/Cp1256.h"
+#include "text/LowerCase.h"
+#include "text/PersianDisplay.h"
 
 namespace nira {
 

@@ -10,7 +10,7 @@
 #include "app/DictionaryDlg.h"
 #include "app/Fonts.h"
 #include "app/Resource.h"
-#include "platform/LowerCase.h"
+#include "text/LowerCase.h"
 
 namespace nira {
 namespace {

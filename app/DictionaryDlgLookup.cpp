@@ -10,8 +10,8 @@
 #include "app/DictionaryDlg.h"
 #include "app/Trace.h"
 #include "dict/Browse.h"
-#include "platform/PersianDisplay.h"
 #include "present/WelcomeText.h"
+#include "text/PersianDisplay.h"
 
 namespace nira {
 

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "app/Resource.h"
-#include "platform/Cp1256.h"
 #include "platform/DisplayPlatform.h"
 #include "platform/InstanceSocket.h"
+#include "text/Cp1256.h"
 
 namespace nira {
 

@@ -13,9 +13,9 @@
 #include "NiraEdition.h"
 #include "dict/Lookup.h"
 #include "digest/Md5.h"
-#include "platform/Cp1256.h"
 #include "platform/DataFolder.h"
 #include "present/EntryText.h"
+#include "text/Cp1256.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include "NiraEdition.h"
 #include "dict/Lookup.h"
 #include "dict/WordForms.h"
-#include "platform/Cp1256.h"
 #include "platform/DataFolder.h"
-#include "platform/PersianSpelling.h"
+#include "text/Cp1256.h"
+#include "text/PersianSpelling.h"
 
 namespace {
 

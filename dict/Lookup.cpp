@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "dict/Collation.h"
-#include "platform/PersianSpelling.h"
+#include "text/PersianSpelling.h"
 
 namespace nira {
 

@@ -7,9 +7,9 @@
 
 #include "dict/Constants.h"
 #include "dict/Lookup.h"
-#include "platform/ArabicForms.h"
-#include "platform/Cp1256.h"
-#include "platform/PersianSpelling.h"
+#include "text/ArabicForms.h"
+#include "text/Cp1256.h"
+#include "text/PersianSpelling.h"
 
 namespace nira {
 namespace {

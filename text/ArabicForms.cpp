@@ -1,4 +1,4 @@
-#include "platform/ArabicForms.h"
+#include "text/ArabicForms.h"
 
 #include <algorithm>
 #include <iterator>

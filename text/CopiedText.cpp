@@ -1,6 +1,6 @@
-#include "platform/CopiedText.h"
+#include "text/CopiedText.h"
 
-#include "platform/Cp1256.h"
+#include "text/Cp1256.h"
 
 namespace nira {
 

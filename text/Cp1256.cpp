@@ -1,6 +1,6 @@
-#include "platform/Cp1256.h"
+#include "text/Cp1256.h"
 
-#include "platform/ArabicForms.h"
+#include "text/ArabicForms.h"
 
 #include <algorithm>
 #include <array>

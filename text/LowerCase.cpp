@@ -1,4 +1,4 @@
-#include "platform/LowerCase.h"
+#include "text/LowerCase.h"
 
 namespace nira {
 

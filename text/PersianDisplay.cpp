@@ -1,9 +1,9 @@
-#include "platform/PersianDisplay.h"
+#include "text/PersianDisplay.h"
 
 #include <algorithm>
 #include <array>
 
-#include "platform/Cp1256.h"
+#include "text/Cp1256.h"
 
 namespace nira {
 

@@ -1,9 +1,9 @@
-#include "platform/PersianSpelling.h"
+#include "text/PersianSpelling.h"
 
 #include <algorithm>
 
-#include "platform/ArabicForms.h"
-#include "platform/Cp1256.h"
+#include "text/ArabicForms.h"
+#include "text/Cp1256.h"
 
 namespace nira {
 namespace {

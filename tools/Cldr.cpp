@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "platform/Cp1256.h"
+#include "text/Cp1256.h"
 #include "tools/SourceFile.h"
 
 namespace nira::datatool {

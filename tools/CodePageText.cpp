@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/Cp1256.h"
-#include "platform/PersianSpelling.h"
+#include "text/Cp1256.h"
+#include "text/PersianSpelling.h"
 #include "tools/PersianText.h"
 
 namespace nira::datatool {

@@ -1,6 +1,6 @@
 // Text of the sources written in code page 1256: English glosses and
-// words, the welcome and About texts. The platform conversion does the
-// table; this adds what the data build needs on top of it.
+// words, the welcome and About texts. The code page conversion of text/
+// does the table; this adds what the data build needs on top of it.
 #pragma once
 
 #include <string>
@@ -9,8 +9,8 @@ namespace nira::datatool {
 
 constexpr unsigned char kEnDash = 0x96;
 
-// Whether code page 1256 (with the platform's mapping of digits and
-// presentation forms) writes the unit as a byte of its own.
+// Whether code page 1256 (with the mapping of digits and presentation
+// forms of text/Cp1256.h) writes the unit as a byte of its own.
 bool HasCodePageByte(char16_t unit);
 
 // English text (UTF-8) in code page 1256: letters the page lacks fold to

@@ -10,8 +10,8 @@
 
 #include "dict/Collation.h"
 #include "dict/Constants.h"
+#include "text/Cp1256.h"
 #include "tools/CodePageText.h"
-#include "platform/Cp1256.h"
 #include "tools/LinkScore.h"
 #include "tools/PersianText.h"
 #include "tools/SenseMapping.h"

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "dict/Constants.h"
-#include "platform/ArabicForms.h"
-#include "platform/Cp1256.h"
-#include "platform/PersianSpelling.h"
+#include "text/ArabicForms.h"
+#include "text/Cp1256.h"
+#include "text/PersianSpelling.h"
 #include "tools/CodePageText.h"
 
 namespace nira::datatool {

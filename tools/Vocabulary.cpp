@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "platform/ArabicForms.h"
-#include "platform/Cp1256.h"
+#include "text/ArabicForms.h"
+#include "text/Cp1256.h"
 #include "tools/SourceFile.h"
 #include "tools/WordNet.h"
 

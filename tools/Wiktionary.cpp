@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/ArabicForms.h"
-#include "platform/Cp1256.h"
+#include "text/ArabicForms.h"
+#include "text/Cp1256.h"
 
 namespace nira::datatool {
 namespace {

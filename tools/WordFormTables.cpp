@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "dict/WordForms.h"
-#include "platform/Cp1256.h"
-#include "platform/PersianSpelling.h"
+#include "text/Cp1256.h"
+#include "text/PersianSpelling.h"
 #include "tools/EditionHeader.h"
 #include "tools/SourceFile.h"
 

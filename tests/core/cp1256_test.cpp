@@ -1,4 +1,4 @@
-#include "platform/Cp1256.h"
+#include "text/Cp1256.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "platform/PersianDisplay.h"
+#include "text/PersianDisplay.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "platform/Cp1256.h"
+#include "text/Cp1256.h"
 
 namespace nira {
 namespace {

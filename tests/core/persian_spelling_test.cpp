@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/LowerCase.h"
-#include "platform/PersianSpelling.h"
+#include "text/LowerCase.h"
+#include "text/PersianSpelling.h"
 #include "tools/PersianText.h"
 
 namespace nira {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/Cp1256.h"
 #include "support/Fixture.h"
+#include "text/Cp1256.h"
 #include "tools/DictionaryBuild.h"
 #include "tools/InflectedForms.h"
 #include "tools/PersianText.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Cp1256.h"
+#include "text/Cp1256.h"
 #include "tools/CodePageText.h"
 #include "tools/PersianText.h"
 #include "tools/WordNet.h"

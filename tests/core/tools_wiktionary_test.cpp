@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Cp1256.h"
+#include "text/Cp1256.h"
 #include "tools/PersianText.h"
 #include "tools/Sources.h"
 #include "tools/Wiktionary.h"

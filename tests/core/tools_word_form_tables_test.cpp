@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "platform/PersianSpelling.h"
-#include "platform/Cp1256.h"
+#include "text/Cp1256.h"
+#include "text/PersianSpelling.h"
 #include "tools/WordFormTables.h"
 
 namespace nira::datatool {

@@ -13,9 +13,9 @@
 #include "dict/Collation.h"
 #include "dict/Lookup.h"
 #include "dict/WordForms.h"
-#include "platform/Cp1256.h"
-#include "platform/PersianSpelling.h"
 #include "support/Fixture.h"
+#include "text/Cp1256.h"
+#include "text/PersianSpelling.h"
 
 namespace nira {
 namespace {

@@ -14,10 +14,10 @@
 
 #include "NiraEdition.h"
 #include "dict/Lookup.h"
-#include "platform/ArabicForms.h"
-#include "platform/Cp1256.h"
 #include "platform/DataFolder.h"
 #include "present/Scramble.h"
+#include "text/ArabicForms.h"
+#include "text/Cp1256.h"
 
 namespace nira {
 namespace {

@@ -14,8 +14,8 @@
 
 #include "NiraEdition.h"
 #include "dict/Lookup.h"
-#include "platform/Cp1256.h"
-#include "platform/PersianDisplay.h"
+#include "text/Cp1256.h"
+#include "text/PersianDisplay.h"
 
 namespace nira {
 namespace {

@@ -18,11 +18,11 @@
 #include "NiraWordForms.h"
 #include "dict/Lookup.h"
 #include "dict/WordForms.h"
-#include "platform/ArabicForms.h"
-#include "platform/Cp1256.h"
-#include "platform/LowerCase.h"
-#include "platform/PersianSpelling.h"
 #include "present/EntryText.h"
+#include "text/ArabicForms.h"
+#include "text/Cp1256.h"
+#include "text/LowerCase.h"
+#include "text/PersianSpelling.h"
 
 namespace nira {
 namespace {

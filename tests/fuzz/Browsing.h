@@ -7,7 +7,7 @@
 
 #include "dict/Browse.h"
 #include "dict/Lookup.h"
-#include "platform/Cp1256.h"
+#include "text/Cp1256.h"
 #include "FileModel.h"
 
 namespace nira::fuzz {

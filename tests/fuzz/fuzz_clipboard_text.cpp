@@ -13,7 +13,7 @@
 #include <string>
 
 #include "app/ClipboardText.h"
-#include "platform/CopiedText.h"
+#include "text/CopiedText.h"
 #include "FileModel.h"
 
 namespace {

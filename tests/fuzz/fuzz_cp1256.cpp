@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/Cp1256.h"
+#include "text/Cp1256.h"
 #include "FileModel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

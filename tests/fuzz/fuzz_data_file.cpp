@@ -11,7 +11,7 @@
 
 #include "dict/Browse.h"
 #include "dict/Lookup.h"
-#include "platform/Cp1256.h"
+#include "text/Cp1256.h"
 #include "Browsing.h"
 #include "FileModel.h"
 

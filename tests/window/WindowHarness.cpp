@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "app/DialogUnits.h"
-#include "platform/Cp1256.h"
+#include "text/Cp1256.h"
 
 namespace nira::test {
 

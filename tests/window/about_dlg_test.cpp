@@ -11,7 +11,7 @@
 #include "NiraEdition.h"
 #include "app/AboutDlg.h"
 #include "app/Resource.h"
-#include "platform/PersianDisplay.h"
+#include "text/PersianDisplay.h"
 
 namespace nira {
 namespace {
