@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "dict/Constants.h"
+#include "app/Resource.h"
 
 class QMimeData;
 class QString;

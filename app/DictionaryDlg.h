@@ -19,8 +19,8 @@
 #include <future>
 #include <string>
 
+#include "app/Resource.h"
 #include "app/ShadedEdit.h"
-#include "dict/Constants.h"
 #include "dict/Edition.h"
 #include "dict/Lookup.h"
 #include "NiraEdition.h"

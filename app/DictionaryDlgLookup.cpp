@@ -10,6 +10,7 @@
 #include "app/DictionaryDlg.h"
 #include "app/Trace.h"
 #include "dict/Browse.h"
+#include "present/Constants.h"
 #include "present/WelcomeText.h"
 #include "text/PersianDisplay.h"
 

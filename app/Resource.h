@@ -141,6 +141,24 @@ constexpr int kMinimizedTop = -32000;
 constexpr int kMinimizedWidth = 160;
 constexpr int kMinimizedHeight = 28;
 
+// Clipboard watcher.
+constexpr int kClipboardTimerId = 1;
+constexpr int kClipboardPollMs = 300;
+constexpr int kClipTextMax = 50;
+constexpr int kClipBufferSize = 52;
+
+// Window rectangle kept between runs.
+constexpr const char* kIniFileName = "Nira.ini";
+constexpr const char* kIniSection = "Position";
+constexpr const char* kIniKeyLeft = "left";
+constexpr const char* kIniKeyRight = "right";
+constexpr const char* kIniKeyTop = "top";
+constexpr const char* kIniKeyBottom = "bottom";
+constexpr int kDefaultLeft = 200;
+constexpr int kDefaultRight = 563;
+constexpr int kDefaultTop = 150;
+constexpr int kDefaultBottom = 450;
+
 // How long a later start waits for the running window to take its words.
 constexpr int kHandOffTimeoutMs = 3000;
 

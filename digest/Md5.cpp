@@ -1,6 +1,6 @@
 #include "digest/Md5.h"
 
-#include "dict/Constants.h"
+#include "digest/Constants.h"
 #include "platform/File.h"
 
 #include <cstring>

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "dict/Constants.h"
+#include "platform/Constants.h"
 
 namespace nira {
 

@@ -4,6 +4,7 @@
 
 #include "dict/Constants.h"
 #include "dict/Lookup.h"
+#include "present/Constants.h"
 
 namespace nira {
 

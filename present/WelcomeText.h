@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "dict/Constants.h"
+#include "present/Constants.h"
 
 namespace nira {
 

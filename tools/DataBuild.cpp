@@ -6,6 +6,8 @@
 #include "dict/Constants.h"
 #include "dict/DataFileWriter.h"
 #include "digest/Md5.h"
+#include "platform/Constants.h"
+#include "present/Constants.h"
 #include "present/ContentReport.h"
 #include "text/Cp1256.h"
 #include "tools/Cldr.h"

@@ -10,6 +10,7 @@
 
 #include "dict/Collation.h"
 #include "dict/Constants.h"
+#include "present/Constants.h"
 #include "text/Cp1256.h"
 #include "tools/CodePageText.h"
 #include "tools/LinkScore.h"

@@ -1,5 +1,5 @@
 #include "digest/Md5.h"
-#include "dict/Constants.h"
+#include "digest/Constants.h"
 #include "platform/File.h"
 #include "platform/FileException.h"
 

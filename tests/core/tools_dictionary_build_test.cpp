@@ -14,6 +14,7 @@
 
 #include "dict/Collation.h"
 #include "dict/Constants.h"
+#include "present/Constants.h"
 #include "tools/DataBuild.h"
 #include "tools/DictionaryBuild.h"
 #include "tools/Sources.h"

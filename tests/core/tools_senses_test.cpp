@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dict/Constants.h"
+#include "present/Constants.h"
 #include "present/EntryText.h"
 #include "tools/Senses.h"
 

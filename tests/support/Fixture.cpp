@@ -8,6 +8,7 @@
 
 #include "dict/DataFileWriter.h"
 #include "digest/Md5.h"
+#include "platform/Constants.h"
 #include "present/Scramble.h"
 
 namespace nira::test {
