@@ -1,25 +1,14 @@
 // The whole data build: sources and WordNet in, the two data files and the
-// generated header out, the counts reported.
+// generated headers out, the counts reported. Its stages are the files of
+// tools/stages/, run in order by RunDataBuild; the entries themselves are
+// made by BuildDictionary (tools/DictionaryBuild.h).
 #pragma once
 
 #include <ostream>
-#include <string>
+
+#include "tools/DataBuildPaths.h"
 
 namespace nira::datatool {
-
-struct DataBuildPaths {
-    std::string sources;     // folder of the word lists
-    std::string wordNet;     // WordNet 3.0 dict folder
-    std::string welcome;     // res/welcome-fa.txt (UTF-8)
-    std::string about;       // res/about.txt (UTF-8)
-    std::string dataDir;     // where "persian" and "english" are written
-    std::string header;      // the generated NiraEdition.h
-    std::string wordForms;   // the generated NiraWordForms.h
-    std::string verbs;       // tools/data/persian-verbs.tsv
-    std::string colloquial;  // tools/data/persian-colloquial.tsv
-    std::string vocabulary;  // our own tools/data/vocabulary; "" for none
-    std::string cldr;        // the unpacked CLDR packages; "" for none
-};
 
 // Runs the build; throws std::runtime_error with a message for the user
 // (a missing source names its file). Writes the counts to report.

@@ -681,20 +681,4 @@ void SortByHeadword(std::vector<PlainEntry>& entries) {
     });
 }
 
-std::string PersianFileEntry(const PlainEntry& entry, const std::string& storedPersian) {
-    std::string bytes = entry.headword;
-    bytes += '\0';
-    bytes += storedPersian;
-    bytes += '\0';
-    bytes += entry.english;
-    return bytes;
-}
-
-std::string EnglishFileEntry(const PlainEntry& entry) {
-    std::string bytes = entry.headword;
-    bytes += '\0';
-    bytes += entry.english;
-    return bytes;
-}
-
 }  // namespace nira::datatool

@@ -19,6 +19,7 @@
 #include "tools/DictionaryBuild.h"
 #include "tools/Sources.h"
 #include "tools/WordNet.h"
+#include "tools/stages/DataFiles.h"
 
 namespace nira::datatool {
 namespace {
@@ -380,6 +381,18 @@ TEST_F(DataBuildRunTest, AMissingSourceStopsTheBuildNamingTheFile) {
     std::remove(m_wordNetDir.File("index.sense").c_str());
     WriteSources(m_sourcesDir);
     EXPECT_THROW(RunDataBuild(Paths(out), report), std::runtime_error);
+}
+
+// Every input is read before the first file is written: a build stopped
+// by a missing list leaves no half of an edition behind.
+TEST_F(DataBuildRunTest, AMissingWordListStopsTheBuildBeforeAnyFileIsWritten) {
+    std::remove(m_textDir.File("colloquial.tsv").c_str());
+    TempFolder out;
+    std::ostringstream report;
+    EXPECT_THROW(RunDataBuild(Paths(out), report), std::runtime_error);
+    for (const char* name : {"persian", "english", "NiraEdition.h", "NiraWordForms.h"}) {
+        EXPECT_FALSE(std::ifstream(out.File(name)).good()) << name;
+    }
 }
 
 TEST_F(DataBuildRunTest, RefusesAWelcomeTextTheProgramCannotShow) {

@@ -1,0 +1,67 @@
+#include "tools/stages/BuildReport.h"
+
+#include <cstdint>
+
+#include "dict/Constants.h"
+#include "present/ContentReport.h"
+
+namespace nira::datatool {
+namespace {
+
+const char* const kPrefix = "nira-build-data: ";
+
+int64_t FileBytes(const EditionFile& file) {
+    return file.indexBase + 4 * static_cast<int64_t>(file.highestEntry);
+}
+
+void ReportPersianFile(std::ostream& out, const BuiltDictionary& built, const EditionFile& file) {
+    const BuildCounts& c = built.counts;
+    out << kPrefix << "\"persian\": " << built.englishHeadwords.size() << " English headwords ("
+        << c.wordNetLemmas << " from WordNet, " << c.wiktionaryOnly << " from Wiktionary only, "
+        << c.vocabularyOnly << " from our vocabulary only), " << c.withDefinition << " with a definition, "
+        << c.withLemmaPersian << " inflected forms with their lemma's Persian; " << FileBytes(file)
+        << " bytes, md5 " << file.digest << "\n";
+}
+
+void ReportEnglishFile(std::ostream& out, const BuiltDictionary& built, const EditionFile& file) {
+    const BuildCounts& c = built.counts;
+    out << kPrefix << "\"english\": " << built.persianHeadwords.size() << " Persian headwords ("
+        << c.persianFromVocabulary << " from our vocabulary, " << c.persianOnlyFromVocabulary
+        << " only from it); " << FileBytes(file) << " bytes, md5 " << file.digest << "\n";
+}
+
+void ReportLeftOut(std::ostream& out, const BuildCounts& c) {
+    out << kPrefix << "skipped " << c.longEnglishSkipped << " English headwords over " << kMaxHeadwordBytes
+        << " bytes, " << c.foreignEnglishSkipped << " Wiktionary headwords with non-ASCII letters, "
+        << c.persianWordsDropped << " Persian pieces without a Persian word, " << c.unknownSynsets
+        << " links to unknown synsets; " << c.meaningsCut << " meanings cut to fit; "
+        << c.emptyEnglishSkipped << " headwords with no meaning at all not written\n";
+}
+
+void ReportAdded(std::ostream& out, const BuildCounts& c) {
+    out << kPrefix << "added from the sources: " << c.wiktionaryOneSynset + c.wiktionaryByGloss
+        << " Wiktionary senses placed on their synsets (" << c.wiktionaryOneSynset << " the only synset, "
+        << c.wiktionaryByGloss << " by gloss), " << c.namesLinked << " CLDR names on their headwords; "
+        << c.vocabularyRows << " rows of our vocabulary (" << c.vocabularySkipped << " not usable)\n";
+    out << kPrefix << "automatic Persian WordNet links (per word): " << c.automaticConfirmed
+        << " confirmed by a curated list, " << c.automaticKept << " kept on other evidence, "
+        << c.automaticDropped << " left out\n";
+}
+
+}  // namespace
+
+void ReportBuild(std::ostream& out, const BuiltDictionary& built, const EditionConstants& edition,
+                 const WordFormRows& wordForms, std::size_t welcomeBytes, std::size_t aboutBytes) {
+    ReportPersianFile(out, built, edition.persian);
+    out << ContentReport(edition.content, kPrefix);
+    ReportEnglishFile(out, built, edition.english);
+    ReportLeftOut(out, built.counts);
+    ReportAdded(out, built.counts);
+    out << kPrefix << "scramble key " << static_cast<int>(edition.scrambleKey) << ", welcome text "
+        << welcomeBytes << " bytes, About text " << aboutBytes << " bytes\n";
+    out << kPrefix << "word forms: " << wordForms.englishExceptions.size() << " English exceptions, "
+        << wordForms.verbStems.size() << " Persian verb stems, " << wordForms.colloquial.size()
+        << " colloquial forms\n";
+}
+
+}  // namespace nira::datatool
