@@ -1,7 +1,7 @@
 // The whole data build: sources and WordNet in, the two data files and the
 // generated headers out, the counts reported. Its stages are the files of
-// tools/stages/, run in order by RunDataBuild; the entries themselves are
-// made by BuildDictionary (tools/DictionaryBuild.h).
+// tools/stages/, run in order by RunDataBuild; the dictionary's own are
+// run by BuildDictionary (tools/DictionaryBuild.h).
 #pragma once
 
 #include <ostream>

@@ -1,5 +1,6 @@
 // Turning the sources into the entries of both data files, in headword
-// order, one entry per headword.
+// order, one entry per headword: the dictionary's stages (tools/stages/),
+// run in order by BuildDictionary.
 //
 // "persian" (English headwords): every WordNet lemma, every Wiktionary
 // headword WordNet lacks and every word of our vocabulary neither has. Its
@@ -22,7 +23,6 @@
 // tagged texts.
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "dict/WordForms.h"
@@ -36,10 +36,6 @@ namespace nira::datatool {
 // lemma's (the English rules and exception table of the lookup).
 BuiltDictionary BuildDictionary(const CWordNet& wordNet, const Sources& sources,
                                 const WordFormTables* forms = nullptr);
-
-// The first line of the Persian meaning of an inflected form that shows
-// its lemma's: "(صورتی از LEMMA) " in code page 1256 ("a form of").
-std::string FormOfLine(const std::string& lemma);
 
 // Entries in the order of CompareHeadword.
 void SortByHeadword(std::vector<PlainEntry>& entries);

@@ -17,6 +17,7 @@
 #include "tools/Sources.h"
 #include "tools/Vocabulary.h"
 #include "tools/WordNet.h"
+#include "tools/stages/LemmaPersian.h"
 
 namespace nira::datatool {
 namespace {

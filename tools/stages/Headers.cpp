@@ -4,7 +4,8 @@
 
 namespace nira::datatool {
 
-void WriteHeaders(const EditionConstants& edition, const WordFormRows& wordForms, const DataBuildPaths& paths) {
+void WriteHeaders(const EditionConstants& edition, const WordFormRows& wordForms,
+                  const DataBuildPaths& paths) {
     WriteWholeFile(paths.wordForms, WordFormsHeaderText(wordForms));
     WriteWholeFile(paths.header, EditionHeaderText(edition));
 }

@@ -11,6 +11,7 @@ namespace nira::datatool {
 
 // Writes paths.wordForms and paths.header; throws std::runtime_error when
 // one cannot be written.
-void WriteHeaders(const EditionConstants& edition, const WordFormRows& wordForms, const DataBuildPaths& paths);
+void WriteHeaders(const EditionConstants& edition, const WordFormRows& wordForms,
+                  const DataBuildPaths& paths);
 
 }  // namespace nira::datatool
