@@ -17,6 +17,9 @@ struct DataBuildPaths {
     std::string colloquial;  // tools/data/persian-colloquial.tsv
     std::string vocabulary;  // our own tools/data/vocabulary; "" for none
     std::string cldr;        // the unpacked CLDR packages; "" for none
+    std::string review;      // our editors' verdicts, tools/data/review; "" for none
+    std::string frequency;   // the subtitle frequency list (index.json); "" for none
+    std::string reviewList;  // where to write the editors' work list; "" for none
 };
 
 }  // namespace nira::datatool

@@ -16,7 +16,11 @@ const char* const kUsage =
     "usage: nira-build-data --sources DIR --wordnet DIR --welcome FILE --about FILE\n"
     "                       --data-dir DIR --header FILE --word-forms FILE\n"
     "                       --verbs FILE --colloquial FILE --vocabulary DIR --cldr DIR\n"
+    "                       --review DIR --frequency FILE [--review-list FILE]\n"
     "The environment variable NIRA_SOURCES, when set, takes the place of --sources.\n";
+
+// The editors' work list is written only when asked for.
+bool IsOptional(const std::string& name) { return name == "review-list"; }
 
 nira::datatool::DataBuildPaths ParseArguments(int argc, char** argv) {
     std::map<std::string, std::string> values;
@@ -37,6 +41,8 @@ nira::datatool::DataBuildPaths ParseArguments(int argc, char** argv) {
         {"word-forms", &paths.wordForms}, {"verbs", &paths.verbs},
         {"colloquial", &paths.colloquial},
         {"vocabulary", &paths.vocabulary}, {"cldr", &paths.cldr},
+        {"review", &paths.review}, {"frequency", &paths.frequency},
+        {"review-list", &paths.reviewList},
     };
     for (const auto& [name, field] : fields) {
         const auto it = values.find(name);
@@ -47,7 +53,7 @@ nira::datatool::DataBuildPaths ParseArguments(int argc, char** argv) {
     }
     if (!values.empty()) throw std::invalid_argument("unknown option --" + values.begin()->first);
     for (const auto& [name, field] : fields) {
-        if (field->empty()) throw std::invalid_argument(std::string("missing --") + name);
+        if (field->empty() && !IsOptional(name)) throw std::invalid_argument(std::string("missing --") + name);
     }
     return paths;
 }

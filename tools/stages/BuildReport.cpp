@@ -64,4 +64,23 @@ void ReportBuild(std::ostream& out, const BuiltDictionary& built, const EditionC
         << " colloquial forms\n";
 }
 
+void ReportReview(std::ostream& out, const CEditorReview& review, const EnglishRanks& ranks) {
+    out << kPrefix << "editors' verdicts: " << review.MetCount(Verdict::kKeep, false) << " words kept, "
+        << review.MetCount(Verdict::kDrop, false) << " dropped, " << review.MetCount(Verdict::kRestore, false)
+        << " brought back, " << review.MetCount(Verdict::kOut, false) << " left out; hints "
+        << review.MetCount(Verdict::kKeep, true) << " kept, " << review.MetCount(Verdict::kDrop, true)
+        << " dropped\n";
+    const std::vector<std::string> unmatched = review.Unmatched();
+    if (!unmatched.empty()) {
+        out << kPrefix << unmatched.size() << " verdicts met no word of the sources, the first: "
+            << unmatched.front() << "\n";
+    }
+    for (const RankBand& band : ranks.bands) {
+        if (band.lemmaWords == 0) continue;
+        out << kPrefix << "subtitle ranks " << band.first << "-" << band.last << ": " << band.translated
+            << " of " << band.lemmaWords << " words showing a WordNet lemma have Persian ("
+            << (1000 * band.translated / band.lemmaWords) / 10.0 << "%)\n";
+    }
+}
+
 }  // namespace nira::datatool

@@ -7,6 +7,7 @@
 #include "tools/Cldr.h"
 #include "tools/CodePageText.h"
 #include "tools/EditionHeader.h"
+#include "tools/FrequencyList.h"
 #include "tools/SourceFile.h"
 #include "tools/Vocabulary.h"
 
@@ -34,6 +35,8 @@ Sources ReadAllSources(const DataBuildPaths& paths) {
     Sources sources = ReadSources(paths.sources);
     if (!paths.vocabulary.empty()) sources.vocabulary = ReadVocabularyFolder(paths.vocabulary);
     if (!paths.cldr.empty()) sources.names = ReadCldrNames(paths.cldr);
+    if (!paths.review.empty()) sources.review = CEditorReview(ReadReviewFolder(paths.review));
+    MendGlosses(sources.wiktionary, sources.review);
     return sources;
 }
 
@@ -56,6 +59,7 @@ BuildInput ReadBuildInput(const DataBuildPaths& paths) {
     input.about = ReadProgramText(paths.about, kMaxAboutBytes);
     input.wordNet.Load(paths.wordNet);
     input.wordForms = ReadWordFormLists(paths);
+    if (!paths.frequency.empty()) input.frequency = ParseFrequencyList(ReadWholeFile(paths.frequency));
     return input;
 }
 

@@ -1,7 +1,9 @@
 // Stage: every input of the build read and parsed before any work, so that
 // a missing or malformed file stops the build before anything is written:
 // the word lists of the sources folder, our vocabulary, the CLDR names,
-// the welcome and About texts, WordNet and the lists of word forms.
+// our editors' verdicts (a mended gloss replaces the source's), the
+// welcome and About texts, WordNet, the lists of word forms and the
+// subtitle frequency list.
 #pragma once
 
 #include <string>
@@ -26,6 +28,7 @@ struct BuildInput {
     WordFormLists wordForms;
     std::string welcome;  // in code page 1256, "\r\n" line breaks
     std::string about;
+    std::vector<std::string> frequency;  // the subtitle list's words, most frequent first
 };
 
 // Throws std::runtime_error naming the file that is missing, or a text the
