@@ -27,7 +27,8 @@ const unsigned char* Bytes(const std::string& text) {
 
 // The stages in order: each reads what the ones before it made.
 BuiltDictionary BuildDictionary(const CWordNet& wordNet, const Sources& sources,
-                                const WordFormTables* forms) {
+                                const WordFormTables* forms,
+                                const std::function<void(const SenseCatalog&)>& inspect) {
     BuiltDictionary built;
     BuildCounts& counts = built.counts;
     const std::vector<OmwLink> links = SynsetLinks(wordNet, sources, counts);
@@ -35,9 +36,10 @@ BuiltDictionary BuildDictionary(const CWordNet& wordNet, const Sources& sources,
     HeadwordSenses headwords = SourceHeadwords(wordNet, sources.wiktionary, words, counts);
     const LinkedSynsets synsets = JudgeLinks(wordNet, sources, links, words, headwords, counts);
     AddVocabularySenses(sources.vocabulary, words, headwords, counts);
-    AddNameSenses(wordNet, sources.names, words, headwords, counts);
+    AddNameSenses(wordNet, sources.names, sources.review, words, headwords, counts);
 
     const SenseCatalog catalog{wordNet, sources, words, synsets, headwords};
+    if (inspect) inspect(catalog);
     EnglishMeanings meanings = MeaningsOfEnglishHeadwords(catalog);
     AddLemmaPersian(catalog, forms, meanings, counts);
     AddCategoryHints(catalog, meanings);

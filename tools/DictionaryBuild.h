@@ -23,6 +23,7 @@
 // tagged texts.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "dict/WordForms.h"
@@ -32,10 +33,15 @@
 
 namespace nira::datatool {
 
+struct SenseCatalog;
+
 // forms, when given, lets an inflected headword without Persian show its
-// lemma's (the English rules and exception table of the lookup).
+// lemma's (the English rules and exception table of the lookup). inspect,
+// when given, is shown what the collecting stages gathered (the editors'
+// work list reads it).
 BuiltDictionary BuildDictionary(const CWordNet& wordNet, const Sources& sources,
-                                const WordFormTables* forms = nullptr);
+                                const WordFormTables* forms = nullptr,
+                                const std::function<void(const SenseCatalog&)>& inspect = {});
 
 // Entries in the order of CompareHeadword.
 void SortByHeadword(std::vector<PlainEntry>& entries);

@@ -1,6 +1,8 @@
 #include "tools/SourceFile.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -33,6 +35,21 @@ std::vector<std::string> SplitLines(const std::string& text) {
 std::string JoinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     return folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+std::vector<std::string> TsvFilesOf(const std::string& folder, const std::string& what) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) throw std::runtime_error("missing " + what + " folder: " + folder);
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_regular_file() && name.size() > 4 && name.compare(name.size() - 4, 4, ".tsv") == 0) {
+            names.push_back(name);
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void WriteWholeFile(const std::string& path, const std::string& bytes) {

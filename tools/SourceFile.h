@@ -16,6 +16,10 @@ std::vector<std::string> SplitLines(const std::string& text);
 
 std::string JoinPath(const std::string& folder, const std::string& name);
 
+// The names of the folder's *.tsv files, sorted; a missing folder throws
+// std::runtime_error naming what it should hold.
+std::vector<std::string> TsvFilesOf(const std::string& folder, const std::string& what);
+
 // Writes bytes to path through a temporary file renamed over it; throws
 // std::runtime_error on failure.
 void WriteWholeFile(const std::string& path, const std::string& bytes);

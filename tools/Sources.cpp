@@ -47,9 +47,12 @@ Sources ReadSources(const std::string& folder) {
     const std::string omwPersian = ReadWholeFile(JoinPath(folder, kOmwPersianWordNetFile));
 
     Sources sources;
-    for (const std::string& line : SplitLines(wiktionary)) {
+    const std::vector<std::string> lines = SplitLines(wiktionary);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         WiktionaryLine parsed;
-        if (ParseWiktionaryLine(line, parsed)) sources.wiktionary.push_back(std::move(parsed));
+        if (!ParseWiktionaryLine(lines[i], parsed)) continue;
+        parsed.lineNumber = static_cast<int>(i + 1);
+        sources.wiktionary.push_back(std::move(parsed));
     }
     for (auto [text, curated] : {std::pair{&omwWiktionary, true}, std::pair{&omwCldr, true},
                                  std::pair{&omwPersian, false}}) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/EditorReview.h"
 #include "tools/Vocabulary.h"
 #include "tools/Wiktionary.h"
 #include "tools/WordNet.h"
@@ -23,6 +24,7 @@ struct OmwLink {
     SynsetId synset = 0;
     std::string lemma;     // UTF-8, as the source writes it
     bool curated = false;  // from people (Wiktionary, CLDR), not the automatic Persian WordNet
+    int wiktionaryLine = 0;  // the line number of a Wiktionary sense placed on the synset
 };
 
 // A Persian name tied to an English headword by its exact English name
@@ -46,6 +48,7 @@ struct Sources {
     std::vector<OmwLink> links;  // curated tables first, then the Persian WordNet
     std::vector<VocabularyRow> vocabulary;  // our own rows, files in name order
     std::vector<NamePair> names;            // CLDR names, in the order read
+    CEditorReview review;                   // our editors' verdicts on the words above
 };
 
 // Reads all four files of the folder; throws std::runtime_error naming the

@@ -1,7 +1,6 @@
 #include "tools/Vocabulary.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <stdexcept>
 
 #include "text/ArabicForms.h"
@@ -84,19 +83,8 @@ std::vector<VocabularyRow> ParseVocabulary(const std::string& text, const std::s
 }
 
 std::vector<VocabularyRow> ReadVocabularyFolder(const std::string& folder) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    if (!fs::is_directory(folder, error)) throw std::runtime_error("missing vocabulary folder: " + folder);
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        const std::string name = entry.path().filename().string();
-        if (entry.is_regular_file() && name.size() > 4 && name.compare(name.size() - 4, 4, ".tsv") == 0) {
-            names.push_back(name);
-        }
-    }
-    std::sort(names.begin(), names.end());
     std::vector<VocabularyRow> rows;
-    for (const std::string& name : names) {
+    for (const std::string& name : TsvFilesOf(folder, "vocabulary")) {
         std::vector<VocabularyRow> file = ParseVocabulary(ReadWholeFile(JoinPath(folder, name)), name);
         rows.insert(rows.end(), file.begin(), file.end());
     }

@@ -18,6 +18,7 @@ struct WiktionaryLine {
     int pos = -1;           // WordNetPos of {n} {prop} {v} {adj} {adv}, else -1
     std::string posTag;     // the tag as written ("article"); may be empty
     std::vector<std::u16string> translations;
+    int lineNumber = 0;     // in the list, from 1: where editors' verdicts point
 };
 
 // False for comments, blank lines and lines without " :: ".

@@ -12,6 +12,7 @@
 #include "support/Fixture.h"
 #include "text/Cp1256.h"
 #include "tools/DictionaryBuild.h"
+#include "tools/EditorReview.h"
 #include "tools/InflectedForms.h"
 #include "tools/PersianText.h"
 #include "tools/Sources.h"
@@ -98,6 +99,15 @@ protected:
 
     BuiltDictionary Build() const { return BuildDictionary(m_wordNet, m_sources); }
 
+    // Verdicts keeping the hint each headword would get.
+    CEditorReview KeepingHints(const std::vector<std::string>& headwords) const {
+        std::string rows;
+        for (const std::string& headword : headwords) {
+            for (const char* kind : {"سگ", "سگ‌سان", "فرانسوی"}) rows += headword + "\thint\t" + kind + "\tkeep\n";
+        }
+        return CEditorReview(ParseReview(rows, "r.tsv"));
+    }
+
     static const PlainEntry* Find(const std::vector<PlainEntry>& entries, const std::string& headword) {
         for (const PlainEntry& e : entries) {
             if (e.headword == headword) return &e;
@@ -155,6 +165,7 @@ TEST_F(DictionaryAdditionsTest, VocabularyRowsComeFirstAndAddHeadwords) {
 
 TEST_F(DictionaryAdditionsTest, CategoryHintsAreOneLevelAndFromPeopleOnly) {
     m_sources.vocabulary = ParseVocabulary("canine\tn\tسگ‌سان\n", "x.tsv");
+    m_sources.review = KeepingHints({"poodle", "hound", "rex", "mutt", "clam"});
     const BuiltDictionary built = Build();
     const std::string kindOf = Meaning("نوعی ");
     // Unnumbered, so that it reads as a description and not a translation.
@@ -168,10 +179,30 @@ TEST_F(DictionaryAdditionsTest, CategoryHintsAreOneLevelAndFromPeopleOnly) {
     EXPECT_EQ(built.counts.withHintOnly, 2u);
 }
 
+// A hint is written only where an editor read it and kept it.
+TEST_F(DictionaryAdditionsTest, HintsStandOnlyWhereEditorsKeptThem) {
+    const struct {
+        const char* review;
+        bool poodleHint;
+    } cases[] = {
+        {"", false},
+        {"poodle\thint\tسگ\tkeep\n", true},
+        {"poodle\thint\tسگ\tdrop\n", false},
+        {"poodle\thint\tگربه\tkeep\n", false},  // kept another word: not this hint
+        {"hound\thint\tسگ\tkeep\n", false},     // another headword's verdict
+    };
+    for (const auto& c : cases) {
+        m_sources.review = CEditorReview(ParseReview(c.review, "r.tsv"));
+        const std::string persian = Find(Build().englishHeadwords, "poodle")->persian;
+        EXPECT_EQ(persian, c.poodleHint ? Meaning("نوعی ") + " " + Meaning("سگ") : "") << c.review;
+    }
+}
+
 TEST_F(DictionaryAdditionsTest, NamesGoOnlyToHeadwordsOfTheirKind) {
     m_sources.names = {{NameKind::kLanguage, "French", "فرانسوی"},
                        {NameKind::kLanguage, "Ewe", "اوه‌ای"},
                        {NameKind::kLanguage, "Nowhere", "ناکجا"}};
+    m_sources.review = KeepingHints({"provencal"});
     const BuiltDictionary built = Build();
     EXPECT_EQ(Find(built.englishHeadwords, "french")->persian, "1- " + Meaning("فرانسوی"));
     EXPECT_EQ(Find(built.englishHeadwords, "ewe")->persian, "");

@@ -332,7 +332,7 @@ protected:
         return {m_sourcesDir.Path(), m_wordNetDir.Path(), m_textDir.File("welcome-fa.txt"),
                 m_textDir.File("about.txt"), out.Path(), out.File("NiraEdition.h"),
                 out.File("NiraWordForms.h"), m_textDir.File("verbs.tsv"),
-                m_textDir.File("colloquial.tsv"), "", ""};
+                m_textDir.File("colloquial.tsv"), "", "", "", "", ""};
     }
 
     static std::string Read(const std::string& path) {

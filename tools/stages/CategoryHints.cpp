@@ -53,24 +53,28 @@ const PersianWord* CuratedWordOf(const SenseCatalog& catalog, SynsetId id) {
     return OurNounWord(catalog, english->second);
 }
 
-std::string CategoryHint(const SenseCatalog& catalog, const EnglishSenses& senses) {
-    const WordSense* first = FirstNounSense(senses);
-    if (first == nullptr) return {};
-    for (uint32_t hypernym : catalog.wordNet.Find(MakeSynsetId(kNoun, first->offset))->hypernyms) {
-        const PersianWord* word = CuratedWordOf(catalog, MakeSynsetId(kNoun, hypernym));
-        if (word == nullptr) continue;
-        const std::optional<std::string> kindOf = PersianMeaningBytes(kKindOf);
-        return *kindOf + word->meaning;
-    }
-    return {};
+}  // namespace
+
+bool IsHintText(const std::string& persian) {
+    static const std::string kPrefix = *PersianMeaningBytes(kKindOf);
+    return persian.compare(0, kPrefix.size(), kPrefix) == 0;
 }
 
-}  // namespace
+const PersianWord* HintWord(const SenseCatalog& catalog, const EnglishSenses& senses) {
+    const WordSense* first = FirstNounSense(senses);
+    if (first == nullptr) return nullptr;
+    for (uint32_t hypernym : catalog.wordNet.Find(MakeSynsetId(kNoun, first->offset))->hypernyms) {
+        if (const PersianWord* word = CuratedWordOf(catalog, MakeSynsetId(kNoun, hypernym))) return word;
+    }
+    return nullptr;
+}
 
 void AddCategoryHints(const SenseCatalog& catalog, EnglishMeanings& meanings) {
     for (auto& [headword, meaning] : meanings) {
         if (!meaning.persianSenses.empty()) continue;
-        meaning.hint = CategoryHint(catalog, catalog.headwords.english.at(headword));
+        const PersianWord* word = HintWord(catalog, catalog.headwords.english.at(headword));
+        if (word == nullptr || catalog.sources.review.OfHint(headword, WordKey(*word)) != Verdict::kKeep) continue;
+        meaning.hint = *PersianMeaningBytes(kKindOf) + word->meaning;
     }
 }
 

@@ -57,9 +57,45 @@ void CountVerdict(LinkVerdict verdict, BuildCounts& counts) {
 
 using Verdicts = std::vector<std::tuple<LinkVerdict, const OmwLink*, const PersianWord*>>;
 
+// The editors' verdict on a link's word: of its synset, or of the
+// Wiktionary line a placed sense came from.
+Verdict EditorVerdict(const CEditorReview& review, const OmwLink& link, const std::string& wordKey) {
+    const Verdict verdict = review.OfSynset(link.synset, wordKey);
+    if (verdict != Verdict::kNone || link.wiktionaryLine == 0) return verdict;
+    return review.OfLine(link.wiktionaryLine, wordKey);
+}
+
+// The judge's verdict as the editors leave it.
+LinkVerdict Overruled(LinkVerdict judged, Verdict editor) {
+    switch (editor) {
+        case Verdict::kKeep:
+        case Verdict::kRestore: return LinkVerdict::Confirmed;
+        case Verdict::kOut:
+        case Verdict::kDrop: return LinkVerdict::Dropped;
+        default: return judged;
+    }
+}
+
+LinkSource SourceOfJudged(LinkVerdict judged, Verdict editor) {
+    if (editor == Verdict::kKeep || editor == Verdict::kRestore) return LinkSource::kEditor;
+    if (judged == LinkVerdict::Confirmed) return LinkSource::kConfirmed;
+    return judged == LinkVerdict::Kept ? LinkSource::kKept : LinkSource::kLeftOut;
+}
+
 class CLinkedWords {
 public:
     explicit CLinkedWords(HeadwordSenses& headwords) : m_headwords(headwords) {}
+
+    void AddCurated(const OmwLink& link, const PersianWord& word) {
+        m_synsets.sourceOf.emplace(std::pair{link.synset, WordKey(word)},
+                                   link.wiktionaryLine != 0 ? LinkSource::kWiktionary : LinkSource::kTable);
+        Add(link, word, true);
+    }
+
+    void NoteJudged(const OmwLink& link, const PersianWord& word, LinkVerdict judged, Verdict editor) {
+        m_synsets.sourceOf.emplace(std::pair{link.synset, WordKey(word)}, SourceOfJudged(judged, editor));
+        if (Overruled(judged, editor) == LinkVerdict::Dropped) AppendUnique(m_synsets.leftOut[link.synset], {word});
+    }
 
     void Add(const OmwLink& link, const PersianWord& word, bool confirmed) {
         AppendUnique(m_synsets.words[link.synset], {word});
@@ -103,12 +139,15 @@ LinkedSynsets JudgeLinks(const CWordNet& wordNet, const Sources& sources,
             continue;
         }
         for (const PersianWord& word : words.Of(link.lemma)) {
+            const Verdict editor = EditorVerdict(sources.review, link, WordKey(word));
             if (link.curated) {
-                linked.Add(link, word, true);
-            } else {
-                verdicts.emplace_back(judge.Judge(link.synset, WordKey(word)), &link, &word);
-                CountVerdict(std::get<0>(verdicts.back()), counts);
+                if (editor != Verdict::kDrop) linked.AddCurated(link, word);
+                continue;
             }
+            const LinkVerdict judged = judge.Judge(link.synset, WordKey(word));
+            CountVerdict(judged, counts);
+            linked.NoteJudged(link, word, judged, editor);
+            verdicts.emplace_back(Overruled(judged, editor), &link, &word);
         }
     }
     linked.AddJudged(verdicts);

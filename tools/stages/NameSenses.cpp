@@ -39,13 +39,22 @@ bool NameFits(const CWordNet& wordNet, const NamePair& name, const EnglishSenses
     return false;
 }
 
+// Whether our editors dropped a word of the name from the headword.
+bool NameDropped(const CEditorReview& review, const std::string& headword, const WordList& words) {
+    return std::any_of(words.begin(), words.end(), [&](const PersianWord& word) {
+        return review.OfName(headword, WordKey(word)) == Verdict::kDrop;
+    });
+}
+
 }  // namespace
 
-void AddNameSenses(const CWordNet& wordNet, const std::vector<NamePair>& names, const SourceWords& words,
+void AddNameSenses(const CWordNet& wordNet, const std::vector<NamePair>& names, const CEditorReview& review,
+                   const SourceWords& words,
                    HeadwordSenses& headwords, BuildCounts& counts) {
     for (std::size_t i = 0; i < names.size(); ++i) {
         const auto english = headwords.english.find(EnglishHeadwordOf(names[i].english));
         if (english == headwords.english.end() || !NameFits(wordNet, names[i], english->second)) continue;
+        if (NameDropped(review, english->first, words.Of(names[i].persian))) continue;
         english->second.names.push_back(i);
         ++counts.namesLinked;
         for (const PersianWord& word : words.Of(names[i].persian)) {

@@ -13,7 +13,8 @@
 
 namespace nira::datatool {
 
-void AddNameSenses(const CWordNet& wordNet, const std::vector<NamePair>& names, const SourceWords& words,
+void AddNameSenses(const CWordNet& wordNet, const std::vector<NamePair>& names, const CEditorReview& review,
+                   const SourceWords& words,
                    HeadwordSenses& headwords, BuildCounts& counts);
 
 }  // namespace nira::datatool

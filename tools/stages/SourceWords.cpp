@@ -5,11 +5,29 @@
 namespace nira::datatool {
 namespace {
 
-std::vector<WordList> WordsOfLines(const std::vector<WiktionaryLine>& lines, std::size_t& dropped) {
+// A lemma's words, each as our editors write it where they mended a
+// source's spelling.
+template <typename Text>
+WordList WordsOf(const Text& lemma, const CEditorReview& review, std::size_t& dropped) {
+    WordList words;
+    for (PersianWord& word : PersianWordsOfLemma(lemma, &dropped)) {
+        const std::string* respelled = review.RespellingOf(WordKey(word));
+        AppendUnique(words, respelled != nullptr ? PersianWordsOfLemma(*respelled) : WordList{std::move(word)});
+    }
+    return words;
+}
+
+// Each line's words but those our editors dropped from it.
+std::vector<WordList> WordsOfLines(const std::vector<WiktionaryLine>& lines, const CEditorReview& review,
+                                   std::size_t& dropped) {
     std::vector<WordList> words(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         for (const std::u16string& translation : lines[i].translations) {
-            AppendUnique(words[i], PersianWordsOfLemma(translation, &dropped));
+            for (const PersianWord& word : WordsOf(translation, review, dropped)) {
+                if (review.OfLine(lines[i].lineNumber, WordKey(word)) != Verdict::kDrop) {
+                    AppendUnique(words[i], {word});
+                }
+            }
         }
     }
     return words;
@@ -17,8 +35,8 @@ std::vector<WordList> WordsOfLines(const std::vector<WiktionaryLine>& lines, std
 
 // Each distinct lemma once.
 void AddLemma(std::unordered_map<std::string, WordList>& words, const std::string& lemma,
-              std::size_t& dropped) {
-    if (words.count(lemma) == 0) words.emplace(lemma, PersianWordsOfLemma(lemma, &dropped));
+              const CEditorReview& review, std::size_t& dropped) {
+    if (words.count(lemma) == 0) words.emplace(lemma, WordsOf(lemma, review, dropped));
 }
 
 }  // namespace
@@ -46,14 +64,15 @@ SourceWords WordsOfSources(const CWordNet& wordNet, const Sources& sources,
                            const std::vector<OmwLink>& links, BuildCounts& counts) {
     std::size_t& dropped = counts.persianWordsDropped;
     SourceWords words;
-    words.lineWords = WordsOfLines(sources.wiktionary, dropped);
+    const CEditorReview& review = sources.review;
+    words.lineWords = WordsOfLines(sources.wiktionary, review, dropped);
     for (const OmwLink& link : links) {
-        if (wordNet.Find(link.synset) != nullptr) AddLemma(words.lemmaWords, link.lemma, dropped);
+        if (wordNet.Find(link.synset) != nullptr) AddLemma(words.lemmaWords, link.lemma, review, dropped);
     }
     for (const VocabularyRow& row : sources.vocabulary) {
-        for (const std::string& sense : row.senses) AddLemma(words.lemmaWords, sense, dropped);
+        for (const std::string& sense : row.senses) AddLemma(words.lemmaWords, sense, review, dropped);
     }
-    for (const NamePair& name : sources.names) AddLemma(words.lemmaWords, name.persian, dropped);
+    for (const NamePair& name : sources.names) AddLemma(words.lemmaWords, name.persian, review, dropped);
     return words;
 }
 

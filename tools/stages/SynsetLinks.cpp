@@ -10,7 +10,8 @@ std::vector<OmwLink> SynsetLinks(const CWordNet& wordNet, const Sources& sources
     for (const SenseMatch& match : MatchWiktionarySenses(wordNet, sources.wiktionary)) {
         ++(match.byGloss ? counts.wiktionaryByGloss : counts.wiktionaryOneSynset);
         for (const std::u16string& translation : sources.wiktionary[match.line].translations) {
-            links.push_back({match.synset, Utf16ToUtf8(translation), true});
+            links.push_back({match.synset, Utf16ToUtf8(translation), true,
+                             sources.wiktionary[match.line].lineNumber});
         }
     }
     return links;
