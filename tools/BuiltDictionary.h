@@ -22,6 +22,7 @@ struct BuildCounts {
     std::size_t wiktionaryOnly = 0;
     std::size_t withPersian = 0;            // a Persian translation
     std::size_t withLemmaPersian = 0;       // ... of which their lemma's, as inflected forms
+    std::size_t formHeadwords = 0;          // inflected forms of the subtitle list made headwords
     std::size_t withHintOnly = 0;           // only a category hint ("نوعی ...")
     std::size_t withDefinition = 0;
     std::size_t longEnglishSkipped = 0;     // headwords over 51 bytes

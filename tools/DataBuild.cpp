@@ -44,7 +44,7 @@ void RunDataBuild(const DataBuildPaths& paths, std::ostream& report) {
     const BuiltDictionary built = BuildDictionary(input.wordNet, input.sources, &englishForms.Tables(),
                                                   ReviewListWriter(paths.reviewList));
     const EnglishRanks ranks =
-        RankEnglishHeadwords(input.frequency, built, input.wordNet.Lemmas(), englishForms.Tables());
+        RankEnglishHeadwords(input.sources.frequency, built, input.wordNet.Lemmas(), englishForms.Tables());
     const StoredTexts stored = StoreTexts(built, input.welcome, input.about);
     const EditionConstants edition = WriteDataFiles(built, stored, paths.dataDir);
     const WordFormRows wordForms = KeptWordForms(input.wordForms, built);

@@ -42,6 +42,7 @@ BuiltDictionary BuildDictionary(const CWordNet& wordNet, const Sources& sources,
     if (inspect) inspect(catalog);
     EnglishMeanings meanings = MeaningsOfEnglishHeadwords(catalog);
     AddLemmaPersian(catalog, forms, meanings, counts);
+    AddFormHeadwords(catalog, forms, meanings, counts);
     AddCategoryHints(catalog, meanings);
     built.englishHeadwords = EnglishEntries(meanings, counts);
     built.persianHeadwords = PersianEntries(wordNet, sources.wiktionary, headwords, counts);

@@ -49,6 +49,7 @@ struct Sources {
     std::vector<VocabularyRow> vocabulary;  // our own rows, files in name order
     std::vector<NamePair> names;            // CLDR names, in the order read
     CEditorReview review;                   // our editors' verdicts on the words above
+    std::vector<std::string> frequency;     // the subtitle list's words, most frequent first
 };
 
 // Reads all four files of the folder; throws std::runtime_error naming the

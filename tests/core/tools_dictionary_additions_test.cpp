@@ -237,6 +237,23 @@ TEST_F(DictionaryAdditionsTest, InflectedFormsWithoutPersianShowTheirLemmas) {
     EXPECT_EQ(Find(Build().englishHeadwords, "stopped")->persian, "");
 }
 
+// dog has Persian as a noun (the sources) and as a verb (our row): a form
+// that only a verb takes shows the verb alone, under a headword of its own.
+TEST_F(DictionaryAdditionsTest, SubtitleFormsOfSeveralPartsOfSpeechBecomeHeadwords) {
+    m_sources.vocabulary = ParseVocabulary("dog\tv\tدنبال کردن\n", "x.tsv");
+    m_sources.frequency = {"Dogging", "dogs", "dogged", "stopping", "zzzing", "dogging"};
+    const CEnglishFormTables forms(ExceptionPairs({}));
+    const BuiltDictionary built = BuildDictionary(m_wordNet, m_sources, &forms.Tables());
+    const PlainEntry* dogging = Find(built.englishHeadwords, "dogging");
+    ASSERT_NE(dogging, nullptr);
+    EXPECT_EQ(dogging->persian, FormOfLine("dog") + "1- " + Meaning("دنبال کردن"));
+    EXPECT_EQ(dogging->english, "1- (v.) go after with the intent to catch");
+    EXPECT_EQ(Find(built.englishHeadwords, "dogs"), nullptr);      // noun or verb: dog's entry reads right
+    EXPECT_EQ(Find(built.englishHeadwords, "stopping"), nullptr);  // stop has Persian only as a verb
+    EXPECT_EQ(Find(built.englishHeadwords, "zzzing"), nullptr);
+    EXPECT_EQ(built.counts.formHeadwords, 1u);  // dogged is a headword already
+}
+
 TEST(FormOfLine, NamesTheLemmaWithoutAHyphenTheWindowWouldTakeAway) {
     const std::string line = FormOfLine("make-up");
     EXPECT_EQ(line.substr(line.size() - 10), " make\x96up) ");

@@ -223,7 +223,8 @@ TEST(CommandLine, MissingWordShowsANeighbour) {
     const std::string answer = RunNira("lookup bookx");
     ASSERT_FALSE(answer.empty());
     const std::string headword = answer.substr(0, answer.find('\n'));
-    EXPECT_EQ(headword.rfind("book", 0), 0u) << answer;
+    // An entry beside where bookx would stand: bookworm or boole.
+    EXPECT_EQ(headword.rfind("boo", 0), 0u) << answer;
     EXPECT_NE(headword, "bookx");
 }
 

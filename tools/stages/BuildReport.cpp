@@ -19,7 +19,8 @@ void ReportPersianFile(std::ostream& out, const BuiltDictionary& built, const Ed
     out << kPrefix << "\"persian\": " << built.englishHeadwords.size() << " English headwords ("
         << c.wordNetLemmas << " from WordNet, " << c.wiktionaryOnly << " from Wiktionary only, "
         << c.vocabularyOnly << " from our vocabulary only), " << c.withDefinition << " with a definition, "
-        << c.withLemmaPersian << " inflected forms with their lemma's Persian; " << FileBytes(file)
+        << c.withLemmaPersian << " inflected forms with their lemma's Persian, " << c.formHeadwords
+        << " more made headwords from the subtitle list; " << FileBytes(file)
         << " bytes, md5 " << file.digest << "\n";
 }
 
@@ -78,7 +79,7 @@ void ReportReview(std::ostream& out, const CEditorReview& review, const EnglishR
     for (const RankBand& band : ranks.bands) {
         if (band.lemmaWords == 0) continue;
         out << kPrefix << "subtitle ranks " << band.first << "-" << band.last << ": " << band.translated
-            << " of " << band.lemmaWords << " words showing a WordNet lemma have Persian ("
+            << " of " << band.lemmaWords << " words that are WordNet lemmas or their forms show Persian ("
             << (1000 * band.translated / band.lemmaWords) / 10.0 << "%)\n";
     }
 }

@@ -33,6 +33,15 @@ std::vector<RankBand> EmptyBands(std::size_t listSize) {
     return bands;
 }
 
+// A WordNet lemma itself or, by the lookup's English rules, a form of one.
+bool IsLemmaOrForm(const std::string& word, const std::map<std::string, std::vector<WordSense>>& lemmas,
+                   const WordFormTables& forms) {
+    if (lemmas.count(word) != 0) return true;
+    const std::vector<std::string> candidates = WordFormCandidates(word, true, forms);
+    return std::any_of(candidates.begin(), candidates.end(),
+                       [&](const std::string& candidate) { return lemmas.count(candidate) != 0; });
+}
+
 bool IsTranslated(const PlainEntry& entry) { return !entry.persian.empty() && !IsHintText(entry.persian); }
 
 }  // namespace
@@ -58,7 +67,7 @@ EnglishRanks RankEnglishHeadwords(const std::vector<std::string>& frequency, con
         const std::string shown = HeadwordShown(frequency[i], entries, forms);
         if (shown.empty()) continue;
         ranks.rankOf.emplace(shown, rank);  // the first, best rank stays
-        if (lemmas.count(shown) == 0) continue;
+        if (!IsLemmaOrForm(LowerCase(frequency[i]), lemmas, forms)) continue;
         RankBand& band = *std::find_if(ranks.bands.begin(), ranks.bands.end(),
                                        [rank](const RankBand& b) { return rank <= b.last; });
         ++band.lemmaWords;

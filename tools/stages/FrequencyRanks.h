@@ -3,8 +3,9 @@
 // headword itself, else the first of its word forms that is a headword,
 // by the lookup's own English rules), so that an English headword gets
 // the best rank of the words that show it (books → book), and the report
-// tells, per rank band, how many of the words that show a WordNet lemma
-// show a Persian translation (a category hint does not count).
+// tells, per rank band, how many of the words that are WordNet lemmas or
+// forms of one show a Persian translation (a category hint does not
+// count).
 #pragma once
 
 #include <cstddef>
@@ -21,7 +22,7 @@ namespace nira::datatool {
 struct RankBand {
     int first = 0;
     int last = 0;
-    std::size_t lemmaWords = 0;  // words that show a WordNet lemma
+    std::size_t lemmaWords = 0;  // words that are WordNet lemmas or their forms
     std::size_t translated = 0;  // ... with a Persian translation
 };
 
@@ -30,7 +31,8 @@ struct EnglishRanks {
     std::vector<RankBand> bands;
 };
 
-// lemmas: WordNet's (CWordNet::Lemmas). The bands 1–10 000, 10 001–20 000, 20 001–40 000 and the rest of the list.
+// lemmas: WordNet's (CWordNet::Lemmas). The bands: 1–10 000,
+// 10 001–20 000, 20 001–40 000 and the rest of the list.
 EnglishRanks RankEnglishHeadwords(const std::vector<std::string>& frequency, const BuiltDictionary& built,
                                   const std::map<std::string, std::vector<WordSense>>& lemmas,
                                   const WordFormTables& forms);

@@ -6,6 +6,7 @@
 
 #include "tools/CodePageText.h"
 #include "tools/PersianText.h"
+#include "dict/Constants.h"
 
 namespace nira::datatool {
 namespace {
@@ -83,7 +84,58 @@ private:
     const WordFormTables& m_forms;
 };
 
+// The lemma's definitions of the given parts of speech (all when parts is
+// empty), each led by its label "(v.) ".
+std::vector<std::string> DefinitionsOfParts(const std::vector<std::string>& definitions,
+                                            const std::vector<int>& parts) {
+    if (parts.empty()) return definitions;
+    std::vector<std::string> kept;
+    for (const std::string& definition : definitions) {
+        const bool wanted = std::any_of(parts.begin(), parts.end(), [&](int pos) {
+            return definition.rfind(PosLabel(pos), 0) == 0;
+        });
+        if (wanted) kept.push_back(definition);
+    }
+    return kept;
+}
+
+bool IsPlainEnglishWord(const std::string& word) {
+    return !word.empty() && word.size() <= static_cast<std::size_t>(kMaxHeadwordBytes) &&
+           std::all_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
+std::string LowerCase(std::string word) {
+    for (char& c : word) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return word;
+}
+
 }  // namespace
+
+void AddFormHeadwords(const SenseCatalog& catalog, const WordFormTables* forms, EnglishMeanings& meanings,
+                      BuildCounts& counts) {
+    if (forms == nullptr) return;
+    const CLemmaFinder finder(catalog, *forms);
+    const EnglishSenses none;
+    for (const std::string& written : catalog.sources.frequency) {
+        const std::string form = LowerCase(written);
+        if (!IsPlainEnglishWord(form) || catalog.headwords.english.count(form) != 0 || meanings.count(form) != 0) {
+            continue;
+        }
+        std::vector<int> parts;
+        const std::string lemma = finder.LemmaWithPersian(form, none, parts);
+        if (lemma.empty() || parts.empty()) continue;
+        const EnglishSenses& senses = catalog.headwords.english.at(lemma);
+        std::vector<std::string> persian = PersianSenseTexts(PersianSenseWords(catalog, senses, &parts));
+        if (persian == meanings.at(lemma).persianSenses) continue;  // the lemma's entry reads the same
+        EnglishMeaning& meaning = meanings[form];
+        meaning.formOf = FormOfLine(lemma);
+        meaning.persianSenses = std::move(persian);
+        meaning.definitions = DefinitionsOfParts(meanings.at(lemma).definitions, parts);
+        ++counts.formHeadwords;
+    }
+}
 
 void AddLemmaPersian(const SenseCatalog& catalog, const WordFormTables* forms, EnglishMeanings& meanings,
                      BuildCounts& counts) {

@@ -22,6 +22,15 @@ namespace nira::datatool {
 void AddLemmaPersian(const SenseCatalog& catalog, const WordFormTables* forms, EnglishMeanings& meanings,
                      BuildCounts& counts);
 
+// A word of the subtitle list that is no headword but an inflected form of
+// one with Persian in several parts of speech (stored: store, a shop, and
+// to store) becomes a headword of its own that shows only the Persian and
+// definitions of the parts of speech that take its ending, under the line
+// naming the lemma; where those are all the lemma has, the lemma's entry
+// reads right already and nothing is added.
+void AddFormHeadwords(const SenseCatalog& catalog, const WordFormTables* forms, EnglishMeanings& meanings,
+                      BuildCounts& counts);
+
 // The first line of the Persian meaning of an inflected form that shows
 // its lemma's: "(صورتی از LEMMA) " in code page 1256 ("a form of").
 std::string FormOfLine(const std::string& lemma);

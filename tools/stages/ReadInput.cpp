@@ -37,6 +37,7 @@ Sources ReadAllSources(const DataBuildPaths& paths) {
     if (!paths.cldr.empty()) sources.names = ReadCldrNames(paths.cldr);
     if (!paths.review.empty()) sources.review = CEditorReview(ReadReviewFolder(paths.review));
     MendGlosses(sources.wiktionary, sources.review);
+    if (!paths.frequency.empty()) sources.frequency = ParseFrequencyList(ReadWholeFile(paths.frequency));
     return sources;
 }
 
@@ -59,7 +60,6 @@ BuildInput ReadBuildInput(const DataBuildPaths& paths) {
     input.about = ReadProgramText(paths.about, kMaxAboutBytes);
     input.wordNet.Load(paths.wordNet);
     input.wordForms = ReadWordFormLists(paths);
-    if (!paths.frequency.empty()) input.frequency = ParseFrequencyList(ReadWholeFile(paths.frequency));
     return input;
 }
 

@@ -28,7 +28,6 @@ struct BuildInput {
     WordFormLists wordForms;
     std::string welcome;  // in code page 1256, "\r\n" line breaks
     std::string about;
-    std::vector<std::string> frequency;  // the subtitle list's words, most frequent first
 };
 
 // Throws std::runtime_error naming the file that is missing, or a text the
