@@ -46,7 +46,9 @@ struct EditionContent {
     int32_t englishHintOnly = 0;
     int32_t englishNeither = 0;
     int32_t persianHeadwords = 0;
-    int32_t persianFromVocabulary = 0;
+    int32_t persianFromVocabulary = 0;      // words of our English→Persian rows
+    int32_t persianSingleWords = 0;         // without a space
+    int32_t persianFromOwnVocabulary = 0;   // words of our Persian→English rows
 };
 
 }  // namespace nira

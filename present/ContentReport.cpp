@@ -12,7 +12,9 @@ std::string ContentReport(const EditionContent& c, const std::string& prefix) {
         << prefix << "  with only a category hint:    " << c.englishHintOnly << "\n"
         << prefix << "  with neither:                 " << c.englishNeither << "\n"
         << prefix << "Persian headwords: " << c.persianHeadwords << "\n"
-        << prefix << "  from our own vocabulary:      " << c.persianFromVocabulary << "\n";
+        << prefix << "  single words:                 " << c.persianSingleWords << "\n"
+        << prefix << "  from our own vocabulary:      " << c.persianFromVocabulary << "\n"
+        << prefix << "  from our Persian vocabulary:  " << c.persianFromOwnVocabulary << "\n";
     return out.str();
 }
 

@@ -40,6 +40,8 @@ struct BuildCounts {
     std::size_t namesLinked = 0;            // CLDR names on an English headword
     std::size_t persianFromVocabulary = 0;  // Persian headwords our vocabulary gives
     std::size_t persianOnlyFromVocabulary = 0;  // ... and no source does
+    std::size_t persianVocabularyRows = 0;  // rows of our Persian→English vocabulary
+    std::size_t persianFromOwnVocabulary = 0;   // Persian headwords those rows give
     std::size_t automaticConfirmed = 0;     // automatic links (per word) a curated list confirms
     std::size_t automaticKept = 0;          // ... kept on other evidence
     std::size_t automaticDropped = 0;       // ... left out

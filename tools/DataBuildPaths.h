@@ -16,6 +16,7 @@ struct DataBuildPaths {
     std::string verbs;       // tools/data/persian-verbs.tsv
     std::string colloquial;  // tools/data/persian-colloquial.tsv
     std::string vocabulary;  // our own tools/data/vocabulary; "" for none
+    std::string persianVocabulary;  // our own tools/data/vocabulary/persian; "" for none
     std::string cldr;        // the unpacked CLDR packages; "" for none
     std::string review;      // our editors' verdicts, tools/data/review; "" for none
     std::string frequency;   // the subtitle frequency list (index.json); "" for none

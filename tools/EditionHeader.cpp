@@ -116,7 +116,8 @@ std::string EditionHeaderText(const EditionConstants& e) {
         << "};\n\n"
         << "inline constexpr EditionContent kContent = {" << e.content.englishTranslated << ", "
         << e.content.englishHintOnly << ", " << e.content.englishNeither << ", "
-        << e.content.persianHeadwords << ", " << e.content.persianFromVocabulary << "};\n\n"
+        << e.content.persianHeadwords << ", " << e.content.persianFromVocabulary << ", "
+        << e.content.persianSingleWords << ", " << e.content.persianFromOwnVocabulary << "};\n\n"
         << "// The welcome text, scrambled like the Persian meanings, in "
         << e.welcomePieces.size() << " pieces.\n"
         << "inline constexpr const char* kWelcomePieces[" << e.welcomePieces.size() << "] = {\n";

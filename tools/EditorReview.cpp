@@ -20,16 +20,6 @@ const std::pair<const char*, Verdict> kVerdicts[] = {
     throw std::runtime_error(name + ":" + std::to_string(line) + ": " + why);
 }
 
-std::vector<std::string> Columns(const std::string& line) {
-    std::vector<std::string> columns;
-    std::size_t start = 0;
-    for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
-        columns.push_back(line.substr(start, tab - start));
-    }
-    columns.push_back(line.substr(start));
-    return columns;
-}
-
 Verdict VerdictOf(const std::string& word) {
     for (const auto& [name, verdict] : kVerdicts) {
         if (word == name) return verdict;
@@ -91,7 +81,7 @@ std::vector<ReviewRow> ParseReview(const std::string& text, const std::string& n
     const std::vector<std::string> lines = SplitLines(text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].empty() || lines[i][0] == '#') continue;
-        const std::vector<std::string> c = Columns(lines[i]);
+        const std::vector<std::string> c = SplitAt(lines[i], "\t");
         if (c.size() < 4 || c.size() > 5) Refuse(name, i + 1, "expected 4 or 5 tab-separated columns");
         ReviewRow row{c[0], c[1], c[2], VerdictOf(c[3]), c.size() == 5 ? c[4] : std::string()};
         CheckRow(row, name, i + 1);

@@ -169,4 +169,9 @@ std::vector<PersianWord> PersianWordsOfLemma(const std::string& utf8, std::size_
     return PersianWordsOfLemma(Utf8ToUtf16(utf8), dropped);
 }
 
+bool HasArabicLetter(const std::string& utf8) {
+    const std::u16string text = Utf8ToUtf16(utf8);
+    return std::any_of(text.begin(), text.end(), [](char16_t u) { return IsArabicScriptLetter(u); });
+}
+
 }  // namespace nira::datatool

@@ -45,6 +45,9 @@ std::optional<std::string> PersianHeadwordBytes(const std::u16string& normalized
 // Arabic-script letter or a character without a byte.
 std::optional<std::string> PersianMeaningBytes(const std::u16string& normalized);
 
+// Whether UTF-8 text holds an Arabic-script letter.
+bool HasArabicLetter(const std::string& utf8);
+
 // All of the above for one source lemma: its usable words. *dropped (when
 // given) is increased by the pieces that held something but gave no word
 // (Latin or punctuation only, a character without a byte).

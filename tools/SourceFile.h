@@ -16,6 +16,11 @@ std::vector<std::string> SplitLines(const std::string& text);
 
 std::string JoinPath(const std::string& folder, const std::string& name);
 
+// The pieces of text between separators (one piece when there is none).
+std::vector<std::string> SplitAt(const std::string& text, const std::string& separator);
+// text without the spaces at its ends.
+std::string TrimSpaces(const std::string& text);
+
 // The names of the folder's *.tsv files, sorted; a missing folder throws
 // std::runtime_error naming what it should hold.
 std::vector<std::string> TsvFilesOf(const std::string& folder, const std::string& what);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tools/EditorReview.h"
+#include "tools/PersianVocabulary.h"
 #include "tools/Vocabulary.h"
 #include "tools/Wiktionary.h"
 #include "tools/WordNet.h"
@@ -47,6 +48,7 @@ struct Sources {
     std::vector<WiktionaryLine> wiktionary;
     std::vector<OmwLink> links;  // curated tables first, then the Persian WordNet
     std::vector<VocabularyRow> vocabulary;  // our own rows, files in name order
+    std::vector<PersianVocabularyRow> persianVocabulary;  // our own Persian→English rows
     std::vector<NamePair> names;            // CLDR names, in the order read
     CEditorReview review;                   // our editors' verdicts on the words above
     std::vector<std::string> frequency;     // the subtitle list's words, most frequent first

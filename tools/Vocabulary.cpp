@@ -5,6 +5,7 @@
 
 #include "text/ArabicForms.h"
 #include "text/Cp1256.h"
+#include "tools/PersianText.h"
 #include "tools/SourceFile.h"
 #include "tools/WordNet.h"
 
@@ -13,27 +14,6 @@ namespace {
 
 const char* const kTags[] = {"n", "v", "adj", "adv", "pron", "det", "prep", "conj", "aux", "num", "interj"};
 const std::string kSenseSeparator = " | ";
-
-std::vector<std::string> SplitAt(const std::string& text, const std::string& separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + separator.size()) {
-        parts.push_back(text.substr(start, at - start));
-    }
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
-std::string Trim(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return std::string();
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-bool HasArabicLetter(const std::string& utf8) {
-    const std::u16string text = Utf8ToUtf16(utf8);
-    return std::any_of(text.begin(), text.end(), [](char16_t u) { return IsArabicScriptLetter(u); });
-}
 
 [[noreturn]] void Refuse(const std::string& name, std::size_t line, const std::string& why) {
     throw std::runtime_error(name + ":" + std::to_string(line) + ": " + why);
@@ -64,16 +44,16 @@ std::vector<VocabularyRow> ParseVocabulary(const std::string& text, const std::s
         const std::vector<std::string> columns = SplitAt(line, "\t");
         if (columns.size() < 3 || columns.size() > 4) Refuse(name, i + 1, "expected 3 or 4 tab-separated columns");
         VocabularyRow row;
-        row.english = Trim(columns[0]);
-        row.pos = Trim(columns[1]);
-        row.note = columns.size() == 4 ? Trim(columns[3]) : std::string();
+        row.english = TrimSpaces(columns[0]);
+        row.pos = TrimSpaces(columns[1]);
+        row.note = columns.size() == 4 ? TrimSpaces(columns[3]) : std::string();
         if (row.english.empty()) Refuse(name, i + 1, "empty English word");
         if (!IsVocabularyPos(row.pos)) Refuse(name, i + 1, "unknown part of speech \"" + row.pos + "\"");
         if (HasArabicLetter(row.english) || HasArabicLetter(row.note)) {
             Refuse(name, i + 1, "Persian letters outside the Persian column");
         }
         for (const std::string& sense : SplitAt(columns[2], kSenseSeparator)) {
-            const std::string trimmed = Trim(sense);
+            const std::string trimmed = TrimSpaces(sense);
             if (!HasArabicLetter(trimmed)) Refuse(name, i + 1, "a sense without Persian letters");
             row.senses.push_back(trimmed);
         }

@@ -16,7 +16,8 @@ const char* const kUsage =
     "usage: nira-build-data --sources DIR --wordnet DIR --welcome FILE --about FILE\n"
     "                       --data-dir DIR --header FILE --word-forms FILE\n"
     "                       --verbs FILE --colloquial FILE --vocabulary DIR --cldr DIR\n"
-    "                       --review DIR --frequency FILE [--review-list FILE]\n"
+    "                       --persian-vocabulary DIR --review DIR --frequency FILE\n"
+    "                       [--review-list FILE]\n"
     "The environment variable NIRA_SOURCES, when set, takes the place of --sources.\n";
 
 // The editors' work list is written only when asked for.
@@ -41,6 +42,7 @@ nira::datatool::DataBuildPaths ParseArguments(int argc, char** argv) {
         {"word-forms", &paths.wordForms}, {"verbs", &paths.verbs},
         {"colloquial", &paths.colloquial},
         {"vocabulary", &paths.vocabulary}, {"cldr", &paths.cldr},
+        {"persian-vocabulary", &paths.persianVocabulary},
         {"review", &paths.review}, {"frequency", &paths.frequency},
         {"review-list", &paths.reviewList},
     };

@@ -9,7 +9,7 @@ namespace nira {
 namespace {
 
 TEST(ContentReport, GivesEachFigureOnItsLineAndTheTotals) {
-    const EditionContent content{300, 20, 1, 4000, 55};
+    const EditionContent content{300, 20, 1, 4000, 55, 3500, 12};
     const std::string text = ContentReport(content, "> ");
     EXPECT_EQ(text,
               "> English headwords: 321\n"
@@ -17,7 +17,9 @@ TEST(ContentReport, GivesEachFigureOnItsLineAndTheTotals) {
               ">   with only a category hint:    20\n"
               ">   with neither:                 1\n"
               "> Persian headwords: 4000\n"
-              ">   from our own vocabulary:      55\n");
+              ">   single words:                 3500\n"
+              ">   from our own vocabulary:      55\n"
+              ">   from our Persian vocabulary:  12\n");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "tools/EditorReview.h"
 #include "tools/InflectedForms.h"
 #include "tools/PersianText.h"
+#include "tools/PersianVocabulary.h"
 #include "tools/Sources.h"
 #include "tools/Vocabulary.h"
 #include "tools/WordNet.h"
@@ -161,6 +162,22 @@ TEST_F(DictionaryAdditionsTest, VocabularyRowsComeFirstAndAddHeadwords) {
     EXPECT_EQ(Find(built.persianHeadwords, Headword("این"))->english, "the");
     EXPECT_EQ(built.counts.persianFromVocabulary, 6u);      // سگ تازی آدم‌پست این آن وای‌فای
     EXPECT_EQ(built.counts.persianOnlyFromVocabulary, 5u);  // all but سگ
+}
+
+// Our Persian rows come first in a Persian headword's English meaning; an
+// English word of our other rows that they give already is not repeated.
+TEST_F(DictionaryAdditionsTest, PersianVocabularyRowsLeadThePersianHeadwords) {
+    m_sources.vocabulary = ParseVocabulary("dog\tn\tسگ\n", "x.tsv");
+    m_sources.persianVocabulary = ParsePersianVocabulary(
+        "سگ\tn\tdog, hound | cur (as an insult)\n"
+        "استفاده\tn\tuse, usage\n",
+        "fa.tsv");
+    const BuiltDictionary built = Build();
+    EXPECT_EQ(Find(built.persianHeadwords, Headword("سگ"))->english,
+              "dog, hound; cur (as an insult); dog: a domesticated carnivore");
+    EXPECT_EQ(Find(built.persianHeadwords, Headword("استفاده"))->english, "use, usage");
+    EXPECT_EQ(built.counts.persianFromOwnVocabulary, 2u);
+    EXPECT_EQ(built.counts.persianVocabularyRows, 2u);
 }
 
 TEST_F(DictionaryAdditionsTest, CategoryHintsAreOneLevelAndFromPeopleOnly) {

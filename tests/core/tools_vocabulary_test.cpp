@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/Fixture.h"
+#include "tools/PersianVocabulary.h"
 #include "tools/Vocabulary.h"
 #include "tools/WordNet.h"
 
@@ -84,6 +85,55 @@ TEST(Vocabulary, EveryTsvOfTheFolderIsReadInNameOrder) {
     EXPECT_EQ(rows[0].english, "apple");
     EXPECT_EQ(rows[1].english, "zebra");
     EXPECT_THROW(ReadVocabularyFolder(dir.FilePath("missing")), std::runtime_error);
+}
+
+}  // namespace
+}  // namespace nira::datatool
+
+namespace nira::datatool {
+namespace {
+
+TEST(PersianVocabulary, RowsGiveWordPosSensesAndNote) {
+    const std::vector<PersianVocabularyRow> rows = ParsePersianVocabulary(
+        "# comment\n"
+        "\n"
+        "استفاده کردن\tv\tuse, make use of | take advantage of\r\n"
+        "شیر\tn\tlion | milk | tap (for water), faucet\t\n"
+        "دستت درد نکنه\tphrase\tthank you\tcolloquial\n",
+        "fa.tsv");
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].persian, "استفاده کردن");
+    EXPECT_EQ(rows[0].pos, "v");
+    EXPECT_EQ(rows[0].senses, (std::vector<std::string>{"use, make use of", "take advantage of"}));
+    EXPECT_EQ(rows[1].senses.size(), 3u);
+    EXPECT_EQ(rows[1].note, "");
+    EXPECT_EQ(rows[2].note, "colloquial");
+}
+
+TEST(PersianVocabulary, MalformedRowsAreRefusedWithFileAndLine) {
+    const struct {
+        const char* row;
+        const char* why;
+    } cases[] = {
+        {"شیر\tn\n", "3 or 4"},
+        {"شیر\tnoun\tlion\n", "part of speech"},
+        {"\tn\tlion\n", "one Persian word"},
+        {"lion\tn\tlion\n", "one Persian word"},
+        {"شیر، اسد\tn\tlion\n", "one Persian word"},
+        {"شیر\tn\tشیر\n", "outside the Persian column"},
+        {"شیر\tn\tlion | \n", "without English"},
+        {"شیر\tn\tlion\tجانور\n", "outside the Persian column"},
+    };
+    for (const auto& c : cases) {
+        try {
+            ParsePersianVocabulary(std::string("# first line\n") + c.row, "x.tsv");
+            ADD_FAILURE() << "accepted: " << c.row;
+        } catch (const std::runtime_error& e) {
+            const std::string what = e.what();
+            EXPECT_EQ(what.rfind("x.tsv:2: ", 0), 0u) << what;
+            EXPECT_NE(what.find(c.why), std::string::npos) << what;
+        }
+    }
 }
 
 }  // namespace

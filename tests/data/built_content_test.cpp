@@ -127,6 +127,13 @@ TEST_F(BuiltContent, ContentFiguresAreThoseOfTheFiles) {
     EXPECT_EQ(c.englishNeither, neither);
     EXPECT_EQ(c.persianHeadwords, m_dict->m_fileEnglish.EntryCount());
     EXPECT_LE(c.persianFromVocabulary, c.persianHeadwords);
+    EXPECT_LE(c.persianFromOwnVocabulary, c.persianHeadwords);
+    int32_t singleWords = 0;
+    for (int32_t k = 1; k <= m_dict->m_fileEnglish.EntryCount(); ++k) {
+        Fields(m_dict->m_fileEnglish, k, headword);
+        singleWords += headword.find(' ') == std::string::npos;
+    }
+    EXPECT_EQ(c.persianSingleWords, singleWords);
 }
 
 // Rows of tools/data/vocabulary/*.tsv, with their file and line.

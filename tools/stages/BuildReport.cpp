@@ -28,7 +28,8 @@ void ReportEnglishFile(std::ostream& out, const BuiltDictionary& built, const Ed
     const BuildCounts& c = built.counts;
     out << kPrefix << "\"english\": " << built.persianHeadwords.size() << " Persian headwords ("
         << c.persianFromVocabulary << " from our vocabulary, " << c.persianOnlyFromVocabulary
-        << " only from it); " << FileBytes(file) << " bytes, md5 " << file.digest << "\n";
+        << " only from it; " << c.persianFromOwnVocabulary << " from our Persian vocabulary's "
+        << c.persianVocabularyRows << " rows); " << FileBytes(file) << " bytes, md5 " << file.digest << "\n";
 }
 
 void ReportLeftOut(std::ostream& out, const BuildCounts& c) {

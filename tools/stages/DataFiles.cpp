@@ -1,5 +1,6 @@
 #include "tools/stages/DataFiles.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -75,6 +76,10 @@ EditionContent ContentOf(const BuiltDictionary& built) {
     content.englishNeither = static_cast<int32_t>(built.englishHeadwords.size() - c.withPersian - c.withHintOnly);
     content.persianHeadwords = static_cast<int32_t>(built.persianHeadwords.size());
     content.persianFromVocabulary = static_cast<int32_t>(c.persianFromVocabulary);
+    content.persianSingleWords = static_cast<int32_t>(
+        std::count_if(built.persianHeadwords.begin(), built.persianHeadwords.end(),
+                      [](const PlainEntry& e) { return e.headword.find(' ') == std::string::npos; }));
+    content.persianFromOwnVocabulary = static_cast<int32_t>(c.persianFromOwnVocabulary);
     return content;
 }
 

@@ -6,6 +6,7 @@
 
 #include "present/Constants.h"
 #include "tools/CodePageText.h"
+#include "tools/SourceFile.h"
 #include "tools/Senses.h"
 
 namespace nira::datatool {
@@ -25,6 +26,17 @@ struct PersianSenseRank {
     }
 };
 
+// Whether an English word of our English→Persian rows stands already as an
+// equivalent in our own senses of the Persian word.
+bool InOwnSenses(const std::string& word, const std::vector<std::string>& ownSenses) {
+    for (const std::string& sense : ownSenses) {
+        for (const std::string& equivalent : SplitAt(sense, ", ")) {
+            if (equivalent == word) return true;
+        }
+    }
+    return false;
+}
+
 using RankedTexts = std::vector<std::pair<PersianSenseRank, std::string>>;
 
 class CPersianEntries {
@@ -35,7 +47,10 @@ public:
     PlainEntry Entry(const std::string& headword, const PersianSenses& senses, BuildCounts& counts) const {
         RankedTexts ranked = Ranked(senses);
         std::vector<std::string> texts;
-        for (const std::string& word : senses.words) texts.push_back(EnglishBytes(word));
+        for (const std::string& sense : senses.ownSenses) texts.push_back(EnglishBytes(sense));
+        for (const std::string& word : senses.words) {
+            if (!InOwnSenses(word, senses.ownSenses)) texts.push_back(EnglishBytes(word));
+        }
         for (auto& item : ranked) texts.push_back(std::move(item.second));
         std::size_t kept = 0;
         PlainEntry entry{headword, {}, JoinSenses(texts, kEnglishSenseSeparator, kMaxPaneTextBytes, &kept)};
@@ -89,6 +104,7 @@ private:
 };
 
 void CountVocabulary(const PersianSenses& senses, BuildCounts& counts) {
+    if (!senses.ownSenses.empty()) ++counts.persianFromOwnVocabulary;
     if (!senses.fromVocabulary) return;
     ++counts.persianFromVocabulary;
     if (senses.synsets.empty() && senses.lines.empty() && senses.words.size() == senses.vocabularyWords) {

@@ -34,6 +34,9 @@ std::string ReadProgramText(const std::string& path, std::size_t maxBytes) {
 Sources ReadAllSources(const DataBuildPaths& paths) {
     Sources sources = ReadSources(paths.sources);
     if (!paths.vocabulary.empty()) sources.vocabulary = ReadVocabularyFolder(paths.vocabulary);
+    if (!paths.persianVocabulary.empty()) {
+        sources.persianVocabulary = ReadPersianVocabularyFolder(paths.persianVocabulary);
+    }
     if (!paths.cldr.empty()) sources.names = ReadCldrNames(paths.cldr);
     if (!paths.review.empty()) sources.review = CEditorReview(ReadReviewFolder(paths.review));
     MendGlosses(sources.wiktionary, sources.review);

@@ -26,6 +26,7 @@ struct EnglishSenses {
 
 // What one Persian headword translates.
 struct PersianSenses {
+    std::vector<std::string> ownSenses;  // our Persian vocabulary's senses, each "use, usage"
     std::vector<std::string> words;    // English words of our vocabulary and CLDR names
     std::map<SynsetId, bool> synsets;  // true: a curated or a confirmed link gives it
     std::vector<std::size_t> lines;    // Wiktionary lines, file order
