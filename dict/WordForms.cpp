@@ -16,35 +16,6 @@ namespace {
 
 constexpr char kZwnj = '\x9D';
 constexpr char kYehJoined = '\xED';
-constexpr char kYehAlone = '\xEC';
-
-// Which bytes of the code page are Arabic-script letters, worked out once:
-// every candidate's yeh asks.
-struct LetterBytes {
-    bool isLetter[256];
-    LetterBytes() {
-        for (int b = 0; b < 256; ++b) {
-            isLetter[b] = IsArabicScriptLetter(Cp1256ToUnit(static_cast<unsigned char>(b)));
-        }
-    }
-};
-
-const LetterBytes& Letters() {
-    static const LetterBytes kLetterBytes;
-    return kLetterBytes;
-}
-
-// Yeh as a headword writes it, in place: 0xED before an Arabic-script
-// letter, 0xEC elsewhere.
-void RespellYeh(char* text, std::size_t n) {
-    const LetterBytes& letters = Letters();
-    for (std::size_t i = 0; i < n; ++i) {
-        if (text[i] != kYehAlone && text[i] != kYehJoined) continue;
-        const bool beforeLetter =
-            i + 1 < n && letters.isLetter[static_cast<unsigned char>(text[i + 1])];
-        text[i] = beforeLetter ? kYehJoined : kYehAlone;
-    }
-}
 
 // ---- the list being built ----------------------------------------------------
 
@@ -389,11 +360,27 @@ void AddNounForms(CandidateList& out, std::string_view word) {
     for (std::size_t i = 0, n = stems.size(); i < n; ++i) strip(stems[i], false);
 }
 
+// Hamza written with the letter that carries it in the other spelling:
+// مساله → مسئله, مسوول → مسئول. One medial alef or waw at a time.
+void AddHamzaSeats(CandidateList& out, const std::string& word) {
+    constexpr char kYehHamza = '\xC6';
+    for (std::size_t i = 1; i + 1 < word.size() && !out.Full(); ++i) {
+        if (word[i] != '\xC7' && word[i] != '\xE6') continue;
+        std::string seated = word;
+        seated[i] = kYehHamza;
+        out.Add(seated);
+    }
+}
+
 void AddPersian(CandidateList& out, const std::string& query, const WordFormTables& tables) {
     const std::string word = JoinedYeh(query);
     const std::string bare = Without(Without(word, kZwnj), ' ');
     const std::string linked = Replaced(word, ' ', kZwnj);
     AddSpacing(out, word, bare);
+    const std::string folded = FoldedSpelling(query);
+    out.Add(folded);
+    AddLemmasOf(out, tables.spellings, folded);
+    AddHamzaSeats(out, folded);
     AddLemmasOfRespelled(out, tables.colloquial, bare);
     for (const std::string* base : {&linked, &bare}) {
         if (!out.Full()) AddVerbForms(out, *base, tables);
@@ -413,16 +400,6 @@ void AddCandidates(CandidateList& out, const std::string& query, bool english,
 }
 
 }  // namespace
-
-std::string JoinedYeh(std::string text) {
-    std::replace(text.begin(), text.end(), kYehAlone, kYehJoined);
-    return text;
-}
-
-std::string RespelledYeh(std::string text) {
-    RespellYeh(text.data(), text.size());
-    return text;
-}
 
 std::vector<const FormLemma*> RowsOf(const FormTable& table, const std::string& key) {
     std::vector<const FormLemma*> rows;

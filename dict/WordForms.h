@@ -37,6 +37,7 @@ struct WordFormTables {
     FormTable englishExceptions;  // irregular English forms: went -> go
     FormTable verbStems;          // Persian stems no rule derives: رو -> رفتن
     FormTable colloquial;         // spoken Persian, keyed without ZWNJ or spaces
+    FormTable spellings;          // Persian headwords by their folded spelling: سوال -> سؤال
 };
 
 // The candidates for a query (code page 1256, already in the spelling of
@@ -55,12 +56,5 @@ std::vector<const FormLemma*> RowsOf(const FormTable& table, const std::string& 
 // m_current to its entry and returns true. Otherwise leaves state alone.
 bool FindWordForm(const unsigned char* query, DataFileId file, LookupState& state,
                   const Dictionary& dict);
-
-// Persian helpers shared with the data build's checks.
-// Every Persian yeh (0xEC, 0xED) as 0xED, the form the rules work on.
-std::string JoinedYeh(std::string text);
-// Yeh as a headword writes it: 0xED before an Arabic-script letter, 0xEC
-// elsewhere.
-std::string RespelledYeh(std::string text);
 
 }  // namespace nira

@@ -122,6 +122,81 @@ std::size_t HeadwordSpelling(const char16_t* src, std::size_t n,
     return written;
 }
 
+namespace {
+
+constexpr char kZwnjByte = '\x9D';
+constexpr char kYehJoined = '\xED';
+constexpr char kYehAlone = '\xEC';
+constexpr char kAlefByte = '\xC7';
+constexpr char kWawByte = '\xE6';
+constexpr char kHamzaByte = '\xC1';
+
+// Which bytes of the code page are Arabic-script letters, worked out once:
+// every candidate's yeh asks.
+struct LetterBytes {
+    bool isLetter[256];
+    LetterBytes() {
+        for (int b = 0; b < 256; ++b) {
+            isLetter[b] = IsArabicScriptLetter(Cp1256ToUnit(static_cast<unsigned char>(b)));
+        }
+    }
+};
+
+const LetterBytes& Letters() {
+    static const LetterBytes kLetterBytes;
+    return kLetterBytes;
+}
+
+// The letter a hamza seat folds to, or the byte itself.
+char FoldedLetter(char byte) {
+    switch (byte) {
+        case '\xC3':  // أ
+        case '\xC5':  // إ
+            return kAlefByte;
+        case '\xC4':  // ؤ
+            return kWawByte;
+        case '\xC6':  // ئ
+            return kYehJoined;
+        default:
+            return byte;
+    }
+}
+
+}  // namespace
+
+void RespellYeh(char* text, std::size_t n) {
+    const LetterBytes& letters = Letters();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (text[i] != kYehAlone && text[i] != kYehJoined) continue;
+        const bool beforeLetter = i + 1 < n && letters.isLetter[static_cast<unsigned char>(text[i + 1])];
+        text[i] = beforeLetter ? kYehJoined : kYehAlone;
+    }
+}
+
+std::string RespelledYeh(std::string text) {
+    RespellYeh(text.data(), text.size());
+    return text;
+}
+
+std::string JoinedYeh(std::string text) {
+    std::replace(text.begin(), text.end(), kYehAlone, kYehJoined);
+    return text;
+}
+
+std::string FoldedSpelling(std::string_view headword) {
+    std::string folded;
+    folded.reserve(headword.size());
+    for (std::size_t i = 0; i < headword.size(); ++i) {
+        const char byte = headword[i];
+        if (byte == kZwnjByte) continue;
+        const bool wordEnd = i + 1 == headword.size() || headword[i + 1] == ' ';
+        if (byte == kHamzaByte && wordEnd && !folded.empty() && folded.back() == kAlefByte) continue;
+        folded.push_back(FoldedLetter(byte));
+    }
+    RespellYeh(folded.data(), folded.size());
+    return folded;
+}
+
 std::string HeadwordSpelling(std::u16string_view text) {
     std::string bytes(text.size(), '\0');
     const std::size_t n = HeadwordSpelling(text.data(), text.size(),

@@ -36,4 +36,19 @@ std::size_t HeadwordSpelling(const char16_t* src, std::size_t n,
 // The whole text in that spelling, as a byte string.
 std::string HeadwordSpelling(std::u16string_view text);
 
+// Yeh as a headword writes it, in place: 0xED before an Arabic-script
+// letter, 0xEC elsewhere.
+void RespellYeh(char* text, std::size_t n);
+std::string RespelledYeh(std::string text);
+// Every Persian yeh (0xEC, 0xED) as 0xED, the form the word form rules
+// work on.
+std::string JoinedYeh(std::string text);
+
+// One spelling for the ways Persian writes the same word, in headword bytes:
+// no ZWNJ, hamza on alef as alef (تأثیر = تاثیر), hamza on waw as waw
+// (سؤال = سوال), hamza on yeh as yeh (رئیس = رییس), a final alef hamza as
+// alef (اشیاء = اشیا). Headwords that fold alike are one entry, and a
+// query is found in any of these spellings.
+std::string FoldedSpelling(std::string_view headword);
+
 }  // namespace nira

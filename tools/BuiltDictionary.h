@@ -42,6 +42,7 @@ struct BuildCounts {
     std::size_t persianOnlyFromVocabulary = 0;  // ... and no source does
     std::size_t persianVocabularyRows = 0;  // rows of our Persian→English vocabulary
     std::size_t persianFromOwnVocabulary = 0;   // Persian headwords those rows give
+    std::size_t persianSpellingsMerged = 0;     // headwords merged into another spelling of them
     std::size_t automaticConfirmed = 0;     // automatic links (per word) a curated list confirms
     std::size_t automaticKept = 0;          // ... kept on other evidence
     std::size_t automaticDropped = 0;       // ... left out

@@ -10,6 +10,7 @@
 #include "tools/stages/LinkJudging.h"
 #include "tools/stages/NameSenses.h"
 #include "tools/stages/PersianEntries.h"
+#include "tools/stages/PersianSpellings.h"
 #include "tools/stages/PersianVocabularySenses.h"
 #include "tools/stages/SenseCatalog.h"
 #include "tools/stages/SourceHeadwords.h"
@@ -39,6 +40,7 @@ BuiltDictionary BuildDictionary(const CWordNet& wordNet, const Sources& sources,
     AddVocabularySenses(sources.vocabulary, words, headwords, counts);
     AddNameSenses(wordNet, sources.names, sources.review, words, headwords, counts);
     AddPersianVocabularySenses(sources.persianVocabulary, headwords, counts);
+    MergeFoldedSpellings(headwords, counts);
 
     const SenseCatalog catalog{wordNet, sources, words, synsets, headwords};
     if (inspect) inspect(catalog);

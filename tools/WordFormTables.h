@@ -41,6 +41,7 @@ struct WordFormRows {
     FormRows englishExceptions;
     FormRows verbStems;
     FormRows colloquial;
+    FormRows spellings;
 };
 
 // The header text: each table sorted by form (stable, so that rows of one

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "text/Cp1256.h"
 #include "text/LowerCase.h"
 #include "text/PersianSpelling.h"
 #include "tools/PersianText.h"
@@ -104,6 +105,28 @@ TEST(LowerCase, LowersTheCapitalsOfTheCodePagesLetters) {
         const char16_t lower = LowerCaseUnit(unit);
         if (lower != unit) EXPECT_EQ(LowerCaseUnit(lower), lower) << int(unit);
     }
+}
+
+// The spellings of one word fold alike; different words stay apart.
+TEST(FoldedSpelling, OneSpellingForTheWaysOfWritingAWord) {
+    const struct {
+        std::u16string a;
+        std::u16string b;
+        bool same;
+    } cases[] = {
+        {u"سؤال", u"سوال", true},     {u"رئیس", u"رییس", true},   {u"تأثیر", u"تاثیر", true},
+        {u"إسلام", u"اسلام", true},   {u"اشیاء", u"اشیا", true},  {u"بی‌خیال", u"بیخیال", true},
+        {u"پائیز", u"پاییز", true},   {u"جزء", u"جز", false},     {u"کار کردن", u"کارکردن", false},
+        {u"سؤال", u"سال", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FoldedSpelling(HeadwordSpelling(c.a)) == FoldedSpelling(HeadwordSpelling(c.b)), c.same)
+            << Utf16ToUtf8(c.a) << " " << Utf16ToUtf8(c.b);
+    }
+    // Folding twice changes nothing more, and yeh stays as headwords write it.
+    const std::string once = FoldedSpelling(HeadwordSpelling(u"رئیس"));
+    EXPECT_EQ(FoldedSpelling(once), once);
+    EXPECT_EQ(once, HeadwordSpelling(u"رییس"));
 }
 
 }  // namespace

@@ -180,6 +180,28 @@ TEST_F(DictionaryAdditionsTest, PersianVocabularyRowsLeadThePersianHeadwords) {
     EXPECT_EQ(built.counts.persianVocabularyRows, 2u);
 }
 
+// One word written two ways is one Persian headword with the senses of
+// both, in the spelling with its hamza or ZWNJ written.
+TEST_F(DictionaryAdditionsTest, SpellingsOfOneWordAreOneHeadword) {
+    m_sources.vocabulary = ParseVocabulary(
+        "carefree\tadj\tبیخیال\n"
+        "unconcerned\tadj\tبی‌خیال\n"
+        "chief\tn\tرییس\n"
+        "president\tn\tرئیس\n",
+        "x.tsv");
+    const BuiltDictionary built = Build();
+    EXPECT_EQ(Find(built.persianHeadwords, Headword("بیخیال")), nullptr);
+    EXPECT_EQ(Find(built.persianHeadwords, Headword("بی‌خیال"))->english, "unconcerned; carefree");
+    EXPECT_EQ(Find(built.persianHeadwords, Headword("رییس")), nullptr);
+    EXPECT_EQ(Find(built.persianHeadwords, Headword("رئیس"))->english, "president; chief");
+    EXPECT_EQ(built.counts.persianSpellingsMerged, 2u);
+    // Our Persian rows decide the spelling kept.
+    m_sources.persianVocabulary = ParsePersianVocabulary("رییس\tn\thead, boss\n", "fa.tsv");
+    const BuiltDictionary ours = Build();
+    EXPECT_EQ(Find(ours.persianHeadwords, Headword("رئیس")), nullptr);
+    EXPECT_EQ(Find(ours.persianHeadwords, Headword("رییس"))->english, "head, boss; chief; president");
+}
+
 TEST_F(DictionaryAdditionsTest, CategoryHintsAreOneLevelAndFromPeopleOnly) {
     m_sources.vocabulary = ParseVocabulary("canine\tn\tسگ‌سان\n", "x.tsv");
     m_sources.review = KeepingHints({"poodle", "hound", "rex", "mutt", "clam"});

@@ -37,7 +37,8 @@ const char* const kEnglishWords[] = {
 const char16_t* const kPersianWords[] = {
     u"آمدن",  u"آن",    u"ایرانی", u"خان", u"بزرگ",    u"پرنده", u"خانه", u"خریدن",
     u"خواستن", u"خواندن", u"دانشجو", u"درخت",    u"رفتن",  u"زندگی", u"شدن",
-    u"فارسی", u"کتاب",  u"کرد",    u"کردن",    u"گفتن",  u"می‌خواهم"};
+    u"فارسی", u"کتاب",  u"کرد",    u"کردن",    u"گفتن",  u"می‌خواهم",
+    u"سؤال",  u"رئیس",  u"تأثیر",  u"مسئله",   u"مسئول", u"بی‌خیال"};
 
 std::vector<FixtureEntry> Sorted(std::vector<std::string> headwords) {
     std::sort(headwords.begin(), headwords.end(), HeadwordLess);
@@ -96,8 +97,20 @@ const TableStore& Colloquial() {
     return store;
 }
 
+// As the data build makes it from the headwords: each one's folded spelling.
+const TableStore& Spellings() {
+    static const TableStore store = [] {
+        std::vector<std::pair<std::string, std::string>> rows;
+        for (const char16_t* w : kPersianWords) {
+            if (FoldedSpelling(Fa(w)) != Fa(w)) rows.emplace_back(FoldedSpelling(Fa(w)), Fa(w));
+        }
+        return TableStore(rows);
+    }();
+    return store;
+}
+
 WordFormTables FixtureTables() {
-    return {Exceptions().Table(), VerbStems().Table(), Colloquial().Table()};
+    return {Exceptions().Table(), VerbStems().Table(), Colloquial().Table(), Spellings().Table()};
 }
 
 class WordFormsTest : public ::testing::Test {
@@ -194,7 +207,12 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{"verb", u"نیامدم", "آمدن"}, FormCase{"verb", u"بیایم", "آمدن"},
         // Colloquial forms, with and without ZWNJ.
         FormCase{"colloquial", u"اون", "آن"}, FormCase{"colloquial", u"میشه", "شدن"},
-        FormCase{"colloquial", u"می‌شه", "شدن"}));
+        FormCase{"colloquial", u"می‌شه", "شدن"},
+        // Hamza and its seat, and ZWNJ, as other spellings of a headword.
+        FormCase{"spelling", u"سوال", "سؤال"}, FormCase{"spelling", u"رییس", "رئیس"},
+        FormCase{"spelling", u"رييس", "رئیس"}, FormCase{"spelling", u"تاثیر", "تأثیر"},
+        FormCase{"spelling", u"مساله", "مسئله"}, FormCase{"spelling", u"مسوول", "مسئول"},
+        FormCase{"spelling", u"مسؤول", "مسئول"}, FormCase{"spelling", u"بیخیال", "بی‌خیال"}));
 
 // Spellings the headwords never hold find the entry by the search itself,
 // with no word form involved.

@@ -63,7 +63,8 @@ void ReportBuild(std::ostream& out, const BuiltDictionary& built, const EditionC
         << welcomeBytes << " bytes, About text " << aboutBytes << " bytes\n";
     out << kPrefix << "word forms: " << wordForms.englishExceptions.size() << " English exceptions, "
         << wordForms.verbStems.size() << " Persian verb stems, " << wordForms.colloquial.size()
-        << " colloquial forms\n";
+        << " colloquial forms, " << wordForms.spellings.size() << " Persian headwords spelled otherwise ("
+        << built.counts.persianSpellingsMerged << " merged into them)\n";
 }
 
 void ReportReview(std::ostream& out, const CEditorReview& review, const EnglishRanks& ranks) {

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "tools/stages/PersianSpellings.h"
+
 namespace nira::datatool {
 namespace {
 
@@ -19,6 +21,7 @@ WordFormRows KeptWordForms(const WordFormLists& lists, const BuiltDictionary& bu
     rows.englishExceptions = EnglishExceptionRows(lists.exceptionLists, HeadwordSetOf(built.englishHeadwords));
     rows.verbStems = VerbStemRows(lists.verbs, persian);
     rows.colloquial = ColloquialRows(lists.colloquial, persian);
+    rows.spellings = FoldedSpellingRows(built.persianHeadwords);
     return rows;
 }
 
